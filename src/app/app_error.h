@@ -1,0 +1,38 @@
+#pragma once
+#include <exception>
+#include <string>
+#include <utility>
+
+namespace vintrel {
+
+// A numbered failure with a description in the interface's language. The
+// main window's load reports it as "<number>  <description>", and the settings
+// recovery is keyed on the number, so both halves are part of the contract.
+class AppError : public std::exception {
+ public:
+  AppError(int number, std::wstring description)
+      : number_(number), description_(std::move(description)) {}
+
+  int number() const noexcept { return number_; }
+  const std::wstring& description() const noexcept { return description_; }
+  const char* what() const noexcept override { return "vintrel::AppError"; }
+
+ private:
+  int number_;
+  std::wstring description_;
+};
+
+namespace errors {
+
+inline constexpr int kOverflow = 6;
+inline constexpr int kTypeMismatch = 13;
+inline constexpr int kInvalidPropertyValue = 380;
+
+inline AppError Overflow() { return AppError(kOverflow, L"Переполнение"); }
+inline AppError TypeMismatch() { return AppError(kTypeMismatch, L"Несоответствие типа"); }
+inline AppError InvalidPropertyValue() {
+  return AppError(kInvalidPropertyValue, L"Недопустимое значение свойства");
+}
+
+}  // namespace errors
+}  // namespace vintrel
