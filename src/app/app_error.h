@@ -35,4 +35,10 @@ inline AppError InvalidPropertyValue() {
 }
 
 }  // namespace errors
+
+// How a failure is put to the user in a message box: both number and words.
+inline std::wstring LoadErrorText(const AppError& error) {
+  return L"Ошибка номер " + std::to_wstring(error.number()) + L": " + error.description();
+}
+
 }  // namespace vintrel

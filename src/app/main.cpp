@@ -1,0 +1,58 @@
+// Start-up: common controls, then the main window and its load.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <new>
+
+#include "app/app_error.h"
+#include "app/command_line.h"
+#include "app/main_window.h"
+#include "dialogs/message_box.h"
+#include "ui/modal.h"
+
+namespace vintrel {
+namespace {
+
+// Last line of defence at a window procedure: whatever escaped a handler is
+// shown, with its number where it has one, and the program goes on.
+void ReportUnexpectedException(HWND) {
+  try {
+    throw;
+  } catch (const AppError& error) {
+    ShowProgramMessage(LoadErrorText(error), kErrorTitle);
+  } catch (const std::bad_alloc&) {
+    ShowProgramMessage(LoadErrorText(AppError(7, L"Недостаточно памяти")), kErrorTitle);
+  } catch (...) {
+    ShowProgramMessage(LoadErrorText(AppError(51, L"Внутренняя ошибка")), kErrorTitle);
+  }
+}
+
+void InitCommonControls() {
+  // A missing or failing common-controls library is no reason not to start.
+  try {
+    INITCOMMONCONTROLSEX init{};
+    init.dwSize = 8;
+    init.dwICC = ICC_USEREX_CLASSES;
+    ::InitCommonControlsEx(&init);
+    // The status bar and the tooltips need their own classes on systems
+    // whose common controls do not register everything at load.
+    INITCOMMONCONTROLSEX bars{sizeof(bars), ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
+    ::InitCommonControlsEx(&bars);
+  } catch (...) {
+  }
+}
+
+int Main() {
+  InitCommonControls();
+  ui::SetExceptionReporter(&ReportUnexpectedException);
+  MainWindow window;
+  if (!window.Create()) return 1;
+  if (window.Load(ArgumentsPart(::GetCommandLineW()))) return 0;
+  return ui::RunMessageLoop();
+}
+
+}  // namespace
+}  // namespace vintrel
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return vintrel::Main(); }

@@ -1,0 +1,19 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+namespace vintrel {
+
+// The system's message box with the caller's icon (and optionally a cursor
+// picture) in place of the standard one. Returns the pressed button's code.
+int MsgBoxWithIcon(const std::wstring& prompt, uint32_t buttons, const std::wstring& title,
+                   HICON icon, const std::wstring& cursorFile);
+
+// The program's own error box: buttons 16, the program's icon, no cursor.
+void ShowProgramMessage(const std::wstring& prompt, const std::wstring& title);
+
+inline constexpr wchar_t kErrorTitle[] = L"Ошибка!";
+
+}  // namespace vintrel

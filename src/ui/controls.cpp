@@ -1,0 +1,116 @@
+#include "ui/controls.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "ui/twips.h"
+
+namespace vintrel::ui {
+namespace {
+
+// Extra height given to a drop-down list so its list can open below it.
+constexpr int kDropListTwips = 3000;
+
+struct ClassAndStyle {
+  const wchar_t* className;
+  DWORD style;
+  DWORD exStyle;
+};
+
+ClassAndStyle ClassFor(const ControlSpec& spec) {
+  switch (spec.kind) {
+    case ControlKind::label:
+      return {L"STATIC", static_cast<DWORD>(SS_NOPREFIX | SS_NOTIFY |
+                                            ((spec.flags & kCentered) ? SS_CENTER : SS_LEFT)),
+              0};
+    case ControlKind::button:
+      return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
+    case ControlKind::checkBox:
+      return {L"BUTTON", BS_3STATE | BS_MULTILINE | WS_TABSTOP, 0};
+    case ControlKind::comboBox:
+      return {L"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0};
+    case ControlKind::textBox:
+      return {L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case ControlKind::frame:
+      return {L"BUTTON", BS_GROUPBOX, 0};
+    case ControlKind::statusBar:
+      return {STATUSCLASSNAMEW, 0, 0};
+    case ControlKind::iconPicture:
+      return {L"STATIC", SS_ICON, 0};
+  }
+  return {L"STATIC", 0, 0};
+}
+
+}  // namespace
+
+int ScreenDpi() {
+  UniqueScreenDc dc(::GetDC(nullptr));
+  const int dpi = dc ? ::GetDeviceCaps(dc.get(), LOGPIXELSY) : 96;
+  return dpi > 0 ? dpi : 96;
+}
+
+int Pixels(int twips, int dpi) { return TwipsToPixels(twips, dpi); }
+
+UniqueFont CreateDialogFont(int dpi) {
+  LOGFONTW lf{};
+  lf.lfHeight = -::MulDiv(8, dpi, 72);
+  lf.lfWeight = FW_NORMAL;
+  lf.lfCharSet = DEFAULT_CHARSET;
+  lf.lfQuality = DEFAULT_QUALITY;
+  lstrcpynW(lf.lfFaceName, L"MS Shell Dlg", LF_FACESIZE);
+  return UniqueFont(::CreateFontIndirectW(&lf));
+}
+
+void ControlSet::Build(HWND parent, std::span<const ControlSpec> table) {
+  dpi_ = ScreenDpi();
+  font_ = CreateDialogFont(dpi_);
+
+  std::vector<const ControlSpec*> order;
+  for (const ControlSpec& spec : table) order.push_back(&spec);
+  std::stable_sort(order.begin(), order.end(),
+                   [](const ControlSpec* a, const ControlSpec* b) { return a->tab < b->tab; });
+
+  HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  for (const ControlSpec* spec : order) {
+    const ClassAndStyle cls = ClassFor(*spec);
+    const TwipsRect r = WindowTwipsRect(table, *spec);
+    DWORD style = WS_CHILD | cls.style;
+    if (!(spec->flags & kHidden)) style |= WS_VISIBLE;
+    if (spec->flags & kDisabled) style |= WS_DISABLED;
+    int height = Pixels(r.height);
+    if (spec->kind == ControlKind::comboBox) height += Pixels(kDropListTwips);
+    HWND control = ::CreateWindowExW(cls.exStyle, cls.className, spec->text, style,
+                                     Pixels(r.left), Pixels(r.top), Pixels(r.width), height,
+                                     parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec->id)),
+                                     instance, nullptr);
+    if (!control) continue;
+    ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    if (spec->kind == ControlKind::statusBar) {
+      ::SendMessageW(control, SB_SIMPLE, TRUE, 0);
+      ::SendMessageW(control, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(spec->text));
+    }
+    if (spec->tooltip) AddTooltip(parent, control, spec->tooltip);
+  }
+}
+
+void ControlSet::AddTooltip(HWND parent, HWND control, const wchar_t* text) {
+  if (!tooltip_) {
+    tooltip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                 WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr,
+                                 ::GetModuleHandleW(nullptr), nullptr);
+    if (!tooltip_) return;
+    ::SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, Pixels(6000));
+  }
+  TOOLINFOW info{};
+  info.cbSize = sizeof(info);
+  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  info.hwnd = parent;
+  info.uId = reinterpret_cast<UINT_PTR>(control);
+  info.lpszText = const_cast<wchar_t*>(text);
+  ::SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+}  // namespace vintrel::ui

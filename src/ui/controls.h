@@ -1,0 +1,43 @@
+#pragma once
+#include <windows.h>
+
+#include <span>
+
+#include "ui/control_table.h"
+#include "ui/unique_handle.h"
+
+namespace vintrel::ui {
+
+// Screen DPI as the system reports it to this (DPI-aware) program.
+int ScreenDpi();
+int Pixels(int twips, int dpi);
+
+// The 8-point dialog font ("MS Shell Dlg") at a given DPI; the twips layouts
+// were drawn for it, so every window uses it, never the bitmap System font.
+UniqueFont CreateDialogFont(int dpi);
+
+// Per-window state the builder needs: the DPI the layout is converted at, the
+// font every control gets, and one tooltip window for the whole window.
+class ControlSet {
+ public:
+  ControlSet() = default;
+  ControlSet(const ControlSet&) = delete;
+  ControlSet& operator=(const ControlSet&) = delete;
+
+  // Creates every control of `table` as a child of `parent`, in keyboard
+  // order (the z-order is the tab order), with fonts and tooltips.
+  void Build(HWND parent, std::span<const ControlSpec> table);
+
+  int dpi() const { return dpi_; }
+  HFONT font() const { return font_.get(); }
+  int Pixels(int twips) const { return ui::Pixels(twips, dpi_); }
+
+ private:
+  void AddTooltip(HWND parent, HWND control, const wchar_t* text);
+
+  int dpi_ = 96;
+  UniqueFont font_;
+  HWND tooltip_ = nullptr;  // owned by the parent window; goes with it
+};
+
+}  // namespace vintrel::ui

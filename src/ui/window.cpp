@@ -1,0 +1,86 @@
+#include "ui/window.h"
+
+namespace vintrel::ui {
+namespace {
+
+ExceptionReporter g_reporter = nullptr;
+
+void RegisterClassOnce(const wchar_t* className, WNDPROC procedure) {
+  WNDCLASSEXW existing{sizeof(existing)};
+  HINSTANCE instance = ::GetModuleHandleW(nullptr);
+  if (::GetClassInfoExW(instance, className, &existing)) return;
+  WNDCLASSEXW wc{sizeof(wc)};
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = instance;
+  wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = className;
+  ::RegisterClassExW(&wc);
+}
+
+}  // namespace
+
+void SetExceptionReporter(ExceptionReporter reporter) { g_reporter = reporter; }
+
+Window::~Window() { Destroy(); }
+
+bool Window::Create(const Frame& frame) {
+  RegisterClassOnce(frame.className, &Window::Procedure);
+  RECT rect{0, 0, frame.clientWidth, frame.clientHeight};
+  ::AdjustWindowRectEx(&rect, frame.style, FALSE, frame.exStyle);
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+
+  RECT area{};
+  if (frame.owner && ::IsWindowVisible(frame.owner)) {
+    ::GetWindowRect(frame.owner, &area);
+  } else {
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  }
+  int x = area.left + ((area.right - area.left) - width) / 2;
+  int y = area.top + ((area.bottom - area.top) - height) / 2;
+  if (x < 0) x = 0;
+  if (y < 0) y = 0;
+
+  HWND hwnd = ::CreateWindowExW(frame.exStyle, frame.className, L"", frame.style, x, y, width,
+                                height, frame.owner, nullptr, ::GetModuleHandleW(nullptr), this);
+  if (!hwnd) return false;
+  if (frame.bigIcon) ::SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(frame.bigIcon));
+  if (frame.smallIcon) {
+    ::SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(frame.smallIcon));
+  }
+  return true;
+}
+
+void Window::Destroy() {
+  if (hwnd_ && ::IsWindow(hwnd_)) ::DestroyWindow(hwnd_);
+  hwnd_ = nullptr;
+}
+
+LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return ::DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* creating = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creating));
+    creating->hwnd_ = hwnd;
+  }
+  auto* self = reinterpret_cast<Window*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self) return ::DefWindowProcW(hwnd, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+    self->OnDestroyed();
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
+  }
+  try {
+    return self->HandleMessage(message, wParam, lParam);
+  } catch (...) {
+    if (g_reporter) g_reporter(hwnd);
+    return 0;
+  }
+}
+
+}  // namespace vintrel::ui
