@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
 
 #include "app/app_error.h"
 #include "app/captions.h"

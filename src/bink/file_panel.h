@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <string>
 
 namespace vintrel {

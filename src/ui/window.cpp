@@ -6,10 +6,12 @@ namespace {
 ExceptionReporter g_reporter = nullptr;
 
 void RegisterClassOnce(const wchar_t* className, WNDPROC procedure) {
-  WNDCLASSEXW existing{sizeof(existing)};
+  WNDCLASSEXW existing{};
+  existing.cbSize = sizeof(existing);
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
   if (::GetClassInfoExW(instance, className, &existing)) return;
-  WNDCLASSEXW wc{sizeof(wc)};
+  WNDCLASSEXW wc{};
+  wc.cbSize = sizeof(wc);
   wc.lpfnWndProc = procedure;
   wc.hInstance = instance;
   wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
