@@ -1,7 +1,6 @@
 // Start-up: common controls, then the main window and its load.
-#include <windows.h>
-
 #include <commctrl.h>
+#include <windows.h>
 
 #include <new>
 
@@ -47,12 +46,16 @@ int Main() {
   InitCommonControls();
   ui::SetExceptionReporter(&ReportUnexpectedException);
   MainWindow window;
-  if (!window.Create()) return 1;
-  if (window.Load(ArgumentsPart(::GetCommandLineW()))) return 0;
+  if (!window.Create())
+    return 1;
+  if (window.Load(ArgumentsPart(::GetCommandLineW())))
+    return 0;
   return ui::RunMessageLoop();
 }
 
 }  // namespace
 }  // namespace vintrel
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return vintrel::Main(); }
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  return vintrel::Main();
+}

@@ -42,7 +42,9 @@ constexpr ControlSpec kControls[] = {
   {Label(15), kLabel, L"",                    nullptr, {1800, 1320, 735, 255}, Frame1, 22},
   {Label(23), kLabel, L"Битрейт:",            nullptr, {120, 1560, 735, 255},  Frame1, 18},
   {Label(7),  kLabel, L"",                    nullptr, {840, 1560, 375, 255},  Frame1, 21},
-  {Label(8),  kLabel, L"кад/сек",             nullptr, {1080, 1560, 735, 255}, Frame1, 23},
+  // Starts where the frame rate's value ends, so a three-digit rate is not
+  // drawn under the unit.
+  {Label(8),  kLabel, L"кад/сек",             nullptr, {1215, 1560, 735, 255}, Frame1, 23},
 
   // "Звук": disabled until a file with audio is shown, except the value of "Формат:"
   {Label(3),  kLabel, L"Формат:",  nullptr, {120, 240, 735, 255},  Frame2, 25, kDisabled},
@@ -61,7 +63,11 @@ constexpr int kAudioGroup[] = {Frame2,    Label(3),  Label(12), Label(10), Label
 
 }  // namespace
 
-std::span<const ui::ControlSpec> Controls() { return kControls; }
-std::span<const int> AudioGroup() { return kAudioGroup; }
+std::span<const ui::ControlSpec> Controls() {
+  return kControls;
+}
+std::span<const int> AudioGroup() {
+  return kAudioGroup;
+}
 
 }  // namespace vintrel::main_layout

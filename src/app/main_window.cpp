@@ -37,12 +37,17 @@ std::wstring WindowText(HWND hwnd) {
 
 }  // namespace
 
-HICON ProgramIcon() { return g_mainWindow ? g_mainWindow->ProgramIcon() : nullptr; }
+HICON ProgramIcon() {
+  return g_mainWindow ? g_mainWindow->ProgramIcon() : nullptr;
+}
 
-MainWindow::MainWindow() { g_mainWindow = this; }
+MainWindow::MainWindow() {
+  g_mainWindow = this;
+}
 
 MainWindow::~MainWindow() {
-  if (g_mainWindow == this) g_mainWindow = nullptr;
+  if (g_mainWindow == this)
+    g_mainWindow = nullptr;
 }
 
 bool MainWindow::Create() {
@@ -59,7 +64,8 @@ bool MainWindow::Create() {
                     ui::TwipsToPixels(main_layout::kClientHeightTwips, dpi),
                     bigIcon_.get(),
                     smallIcon_.get()};
-  if (!Window::Create(frame)) return false;
+  if (!Window::Create(frame))
+    return false;
   settings_.SetOwner(hwnd());
   controls_.Build(hwnd(), main_layout::Controls());
   ::SendMessageW(Item(main_ids::PicBullsEye), STM_SETICON,
@@ -68,7 +74,9 @@ bool MainWindow::Create() {
   return true;
 }
 
-std::wstring MainWindow::CurrentFile() const { return WindowText(Item(main_ids::bikfile)); }
+std::wstring MainWindow::CurrentFile() const {
+  return WindowText(Item(main_ids::bikfile));
+}
 
 void MainWindow::SetCurrentFile(const std::wstring& path) {
   ::SetWindowTextW(Item(main_ids::bikfile), path.c_str());
@@ -110,7 +118,8 @@ bool MainWindow::Load(std::wstring_view arguments) {
 
   const std::wstring quote = WindowText(Item(main_ids::kov));
   const std::optional<std::wstring> file = FileFromArguments(arguments, quote);
-  if (!file) return false;
+  if (!file)
+    return false;
   SetCurrentFile(*file);
   PlayCurrentFile(*this);
   return true;
@@ -153,7 +162,8 @@ void MainWindow::OnCommand(int id) {
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND:
-      if (HIWORD(wParam) == BN_CLICKED) OnCommand(LOWORD(wParam));
+      if (HIWORD(wParam) == BN_CLICKED)
+        OnCommand(LOWORD(wParam));
       return 0;
     case WM_DROPFILES:
       DropFiles(*this, reinterpret_cast<HDROP>(wParam));
@@ -166,7 +176,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // dialog box does.
       if (LOWORD(wParam) == WA_INACTIVE) {
         HWND focus = ::GetFocus();
-        if (focus && ::IsChild(hwnd(), focus)) lastFocus_ = focus;
+        if (focus && ::IsChild(hwnd(), focus))
+          lastFocus_ = focus;
         return 0;
       }
       if (lastFocus_ && ::IsWindow(lastFocus_)) {

@@ -9,7 +9,8 @@ std::wstring ProgramExecutablePath() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD n = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (n == 0) return {};
+    if (n == 0)
+      return {};
     if (n < path.size()) {
       path.resize(n);
       return path;

@@ -29,9 +29,11 @@ ProgramIdentity ReadProgramIdentity() {
   const std::wstring path = ProgramExecutablePath();
   DWORD ignored = 0;
   const DWORD size = ::GetFileVersionInfoSizeW(path.c_str(), &ignored);
-  if (size == 0) return identity;
+  if (size == 0)
+    return identity;
   std::vector<BYTE> block(size);
-  if (!::GetFileVersionInfoW(path.c_str(), 0, size, block.data())) return identity;
+  if (!::GetFileVersionInfoW(path.c_str(), 0, size, block.data()))
+    return identity;
 
   VS_FIXEDFILEINFO* fixed = nullptr;
   UINT fixedLength = 0;
@@ -55,7 +57,8 @@ ProgramIdentity ReadProgramIdentity() {
   }
   identity.companyName = QueryString(block, language, L"CompanyName");
   const std::wstring description = QueryString(block, language, L"FileDescription");
-  if (!description.empty()) identity.fileDescription = description;
+  if (!description.empty())
+    identity.fileDescription = description;
   return identity;
 }
 

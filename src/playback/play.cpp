@@ -24,12 +24,12 @@ void StartPlayer(const std::wstring& playerPath, const std::wstring& filePath,
   PROCESS_INFORMATION started{};
   // The full path as the application name as well: a folder with blanks
   // must never let the system guess at a shorter program name.
-  if (!::CreateProcessW(playerPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                        nullptr, nullptr, &startup, &started)) {
+  if (!::CreateProcessW(playerPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &started)) {
     const DWORD error = ::GetLastError();
-    ShowProgramMessage(L"Не удалось запустить проигрыватель " + playerPath + L"\n" +
-                           ui::SystemErrorText(error),
-                       kErrorTitle);
+    ShowProgramMessage(
+        L"Не удалось запустить проигрыватель " + playerPath + L"\n" + ui::SystemErrorText(error),
+        kErrorTitle);
     return;
   }
   ui::UniqueKernelHandle process(started.hProcess);

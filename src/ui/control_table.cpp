@@ -4,7 +4,8 @@ namespace vintrel::ui {
 
 TwipsRect WindowTwipsRect(std::span<const ControlSpec> table, const ControlSpec& spec) {
   TwipsRect rect = spec.rect;
-  if (spec.container == 0) return rect;
+  if (spec.container == 0)
+    return rect;
   for (const ControlSpec& frame : table) {
     if (frame.id == spec.container) {
       const TwipsRect origin = WindowTwipsRect(table, frame);

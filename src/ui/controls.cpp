@@ -22,8 +22,9 @@ struct ClassAndStyle {
 ClassAndStyle ClassFor(const ControlSpec& spec) {
   switch (spec.kind) {
     case ControlKind::label:
-      return {L"STATIC", static_cast<DWORD>(SS_NOPREFIX | SS_NOTIFY |
-                                            ((spec.flags & kCentered) ? SS_CENTER : SS_LEFT)),
+      return {L"STATIC",
+              static_cast<DWORD>(SS_NOPREFIX | SS_NOTIFY |
+                                 ((spec.flags & kCentered) ? SS_CENTER : SS_LEFT)),
               0};
     case ControlKind::button:
       return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
@@ -51,7 +52,9 @@ int ScreenDpi() {
   return dpi > 0 ? dpi : 96;
 }
 
-int Pixels(int twips, int dpi) { return TwipsToPixels(twips, dpi); }
+int Pixels(int twips, int dpi) {
+  return TwipsToPixels(twips, dpi);
+}
 
 UniqueFont CreateDialogFont(int dpi) {
   LOGFONTW lf{};
@@ -77,21 +80,26 @@ void ControlSet::Build(HWND parent, std::span<const ControlSpec> table) {
     const ClassAndStyle cls = ClassFor(*spec);
     const TwipsRect r = WindowTwipsRect(table, *spec);
     DWORD style = WS_CHILD | cls.style;
-    if (!(spec->flags & kHidden)) style |= WS_VISIBLE;
-    if (spec->flags & kDisabled) style |= WS_DISABLED;
+    if (!(spec->flags & kHidden))
+      style |= WS_VISIBLE;
+    if (spec->flags & kDisabled)
+      style |= WS_DISABLED;
     int height = Pixels(r.height);
-    if (spec->kind == ControlKind::comboBox) height += Pixels(kDropListTwips);
-    HWND control = ::CreateWindowExW(cls.exStyle, cls.className, spec->text, style,
-                                     Pixels(r.left), Pixels(r.top), Pixels(r.width), height,
-                                     parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec->id)),
+    if (spec->kind == ControlKind::comboBox)
+      height += Pixels(kDropListTwips);
+    HWND control = ::CreateWindowExW(cls.exStyle, cls.className, spec->text, style, Pixels(r.left),
+                                     Pixels(r.top), Pixels(r.width), height, parent,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec->id)),
                                      instance, nullptr);
-    if (!control) continue;
+    if (!control)
+      continue;
     ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     if (spec->kind == ControlKind::statusBar) {
       ::SendMessageW(control, SB_SIMPLE, TRUE, 0);
       ::SendMessageW(control, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(spec->text));
     }
-    if (spec->tooltip) AddTooltip(parent, control, spec->tooltip);
+    if (spec->tooltip)
+      AddTooltip(parent, control, spec->tooltip);
   }
 }
 
@@ -101,7 +109,8 @@ void ControlSet::AddTooltip(HWND parent, HWND control, const wchar_t* text) {
                                  WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP, CW_USEDEFAULT,
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr,
                                  ::GetModuleHandleW(nullptr), nullptr);
-    if (!tooltip_) return;
+    if (!tooltip_)
+      return;
     ::SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, Pixels(6000));
   }
   TOOLINFOW info{};

@@ -4,7 +4,8 @@ namespace vintrel::ui {
 
 bool TranslateDialogKeys(MSG& msg) {
   HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
-  if (!root) return false;
+  if (!root)
+    return false;
   // Enter on a focused push button presses it, as in a dialog box; our
   // windows have no default button, so nothing else reacts to Enter.
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN) {
@@ -23,7 +24,8 @@ bool TranslateDialogKeys(MSG& msg) {
 int RunMessageLoop() {
   MSG msg;
   while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (TranslateDialogKeys(msg)) continue;
+    if (TranslateDialogKeys(msg))
+      continue;
     ::TranslateMessage(&msg);
     ::DispatchMessageW(&msg);
   }
@@ -34,12 +36,14 @@ void ReleaseOwner(HWND dialog) {
   HWND owner = ::GetWindow(dialog, GW_OWNER);
   if (owner && !::IsWindowEnabled(owner)) {
     ::EnableWindow(owner, TRUE);
-    if (::GetActiveWindow() == dialog) ::SetActiveWindow(owner);
+    if (::GetActiveWindow() == dialog)
+      ::SetActiveWindow(owner);
   }
 }
 
 void RunModal(HWND dialog, HWND owner) {
-  if (owner) ::EnableWindow(owner, FALSE);
+  if (owner)
+    ::EnableWindow(owner, FALSE);
   ::ShowWindow(dialog, SW_SHOWNORMAL);
   ::SetForegroundWindow(dialog);
   MSG msg;
@@ -52,12 +56,15 @@ void RunModal(HWND dialog, HWND owner) {
       quitCode = static_cast<int>(msg.wParam);
       break;
     }
-    if (TranslateDialogKeys(msg)) continue;
+    if (TranslateDialogKeys(msg))
+      continue;
     ::TranslateMessage(&msg);
     ::DispatchMessageW(&msg);
   }
-  if (owner && !::IsWindowEnabled(owner)) ::EnableWindow(owner, TRUE);
-  if (quit) ::PostQuitMessage(quitCode);
+  if (owner && !::IsWindowEnabled(owner))
+    ::EnableWindow(owner, TRUE);
+  if (quit)
+    ::PostQuitMessage(quitCode);
 }
 
 }  // namespace vintrel::ui

@@ -12,13 +12,14 @@ std::wstring SystemErrorText(unsigned long code) {
   std::wstring text = L"(" + std::to_wstring(code) + L")";
   if (length && buffer) {
     std::wstring message(buffer, length);
-    while (!message.empty() && (message.back() == L'\n' || message.back() == L'\r' ||
-                                message.back() == L' ')) {
+    while (!message.empty() &&
+           (message.back() == L'\n' || message.back() == L'\r' || message.back() == L' ')) {
       message.pop_back();
     }
     text += L" " + message;
   }
-  if (buffer) ::LocalFree(buffer);
+  if (buffer)
+    ::LocalFree(buffer);
   return text;
 }
 

@@ -19,7 +19,8 @@ class UniqueHandle {
   UniqueHandle& operator=(const UniqueHandle&) = delete;
   UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
   UniqueHandle& operator=(UniqueHandle&& other) noexcept {
-    if (this != &other) reset(other.release());
+    if (this != &other)
+      reset(other.release());
     return *this;
   }
   ~UniqueHandle() { reset(); }
@@ -28,7 +29,8 @@ class UniqueHandle {
   explicit operator bool() const { return handle_ != Traits::Empty(); }
   Type release() { return std::exchange(handle_, Traits::Empty()); }
   void reset(Type handle = Traits::Empty()) {
-    if (handle_ != Traits::Empty()) Traits::Release(handle_);
+    if (handle_ != Traits::Empty())
+      Traits::Release(handle_);
     handle_ = handle;
   }
   // For APIs that fill a handle through a pointer.
@@ -85,7 +87,8 @@ struct WindowTraits {
   using Type = HWND;
   static Type Empty() { return nullptr; }
   static void Release(Type h) {
-    if (::IsWindow(h)) ::DestroyWindow(h);
+    if (::IsWindow(h))
+      ::DestroyWindow(h);
   }
 };
 struct ScreenDcTraits {

@@ -9,7 +9,8 @@ void RegisterClassOnce(const wchar_t* className, WNDPROC procedure) {
   WNDCLASSEXW existing{};
   existing.cbSize = sizeof(existing);
   HINSTANCE instance = ::GetModuleHandleW(nullptr);
-  if (::GetClassInfoExW(instance, className, &existing)) return;
+  if (::GetClassInfoExW(instance, className, &existing))
+    return;
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof(wc);
   wc.lpfnWndProc = procedure;
@@ -22,9 +23,13 @@ void RegisterClassOnce(const wchar_t* className, WNDPROC procedure) {
 
 }  // namespace
 
-void SetExceptionReporter(ExceptionReporter reporter) { g_reporter = reporter; }
+void SetExceptionReporter(ExceptionReporter reporter) {
+  g_reporter = reporter;
+}
 
-Window::~Window() { Destroy(); }
+Window::~Window() {
+  Destroy();
+}
 
 bool Window::Create(const Frame& frame) {
   RegisterClassOnce(frame.className, &Window::Procedure);
@@ -41,13 +46,17 @@ bool Window::Create(const Frame& frame) {
   }
   int x = area.left + ((area.right - area.left) - width) / 2;
   int y = area.top + ((area.bottom - area.top) - height) / 2;
-  if (x < 0) x = 0;
-  if (y < 0) y = 0;
+  if (x < 0)
+    x = 0;
+  if (y < 0)
+    y = 0;
 
   HWND hwnd = ::CreateWindowExW(frame.exStyle, frame.className, L"", frame.style, x, y, width,
                                 height, frame.owner, nullptr, ::GetModuleHandleW(nullptr), this);
-  if (!hwnd) return false;
-  if (frame.bigIcon) ::SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(frame.bigIcon));
+  if (!hwnd)
+    return false;
+  if (frame.bigIcon)
+    ::SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(frame.bigIcon));
   if (frame.smallIcon) {
     ::SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(frame.smallIcon));
   }
@@ -55,7 +64,8 @@ bool Window::Create(const Frame& frame) {
 }
 
 void Window::Destroy() {
-  if (hwnd_ && ::IsWindow(hwnd_)) ::DestroyWindow(hwnd_);
+  if (hwnd_ && ::IsWindow(hwnd_))
+    ::DestroyWindow(hwnd_);
   hwnd_ = nullptr;
 }
 
@@ -70,7 +80,8 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     creating->hwnd_ = hwnd;
   }
   auto* self = reinterpret_cast<Window*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!self) return ::DefWindowProcW(hwnd, message, wParam, lParam);
+  if (!self)
+    return ::DefWindowProcW(hwnd, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     self->hwnd_ = nullptr;
@@ -80,7 +91,8 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
   try {
     return self->HandleMessage(message, wParam, lParam);
   } catch (...) {
-    if (g_reporter) g_reporter(hwnd);
+    if (g_reporter)
+      g_reporter(hwnd);
     return 0;
   }
 }
