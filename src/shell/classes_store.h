@@ -1,0 +1,30 @@
+#pragma once
+// The association's registry stand-in interface over the real registry.
+#include <windows.h>
+
+#include "shell/association.h"
+
+namespace vintrel {
+
+// The machine store is HKEY_CLASSES_ROOT itself; the user store is
+// HKEY_CURRENT_USER\Software\Classes, created on the first write.
+class ClassesStore final : public RegistryStore {
+ public:
+  long WriteDefaultValue(ClassesRoot root, const std::wstring& key,
+                         const std::wstring& data) override;
+  long DeleteKey(ClassesRoot root, const std::wstring& key) override;
+  std::optional<std::wstring> ReadDefaultValue(ClassesRoot root, const std::wstring& key) override;
+  bool HasSubKeys(ClassesRoot root, const std::wstring& key) override;
+};
+
+// The registry root and key path of `key` within a classes store, for the
+// calls and for telling the user which key failed.
+struct RegistryLocation {
+  HKEY root;
+  std::wstring subKey;
+};
+RegistryLocation Locate(ClassesRoot root, const std::wstring& key);
+// "HKEY_CLASSES_ROOT\bik.video", "HKEY_CURRENT_USER\Software\Classes\.bik".
+std::wstring FullKeyName(ClassesRoot root, const std::wstring& key);
+
+}  // namespace vintrel

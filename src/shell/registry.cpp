@@ -1,0 +1,59 @@
+#include "shell/registry.h"
+
+#include "ui/unique_handle.h"
+
+namespace vintrel::Registry {
+
+LONG WriteRegString(HKEY root, const std::wstring& subKey, const std::wstring& valueName,
+                    const std::wstring& data) {
+  ui::UniqueRegKey key;
+  const LONG created = ::RegCreateKeyW(root, subKey.c_str(), key.put());
+  if (created != ERROR_SUCCESS)
+    return created;
+  // The length in bytes counts the terminating zero, which c_str() provides.
+  const DWORD bytes = static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t));
+  return ::RegSetValueExW(key.get(), valueName.c_str(), 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(data.c_str()), bytes);
+}
+
+LONG DeleteRegKey(HKEY root, const std::wstring& subKey) {
+  return ::RegDeleteKeyW(root, subKey.c_str());
+}
+
+std::optional<std::wstring> ReadDefaultString(HKEY root, const std::wstring& subKey) {
+  DWORD bytes = 0;
+  LONG result =
+      ::RegGetValueW(root, subKey.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, nullptr, &bytes);
+  // The value may grow between the two calls; ask again until it fits.
+  for (int attempt = 0; attempt < 4 && result == ERROR_SUCCESS; ++attempt) {
+    std::wstring text(bytes / sizeof(wchar_t) + 1, L'\0');
+    bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
+    result =
+        ::RegGetValueW(root, subKey.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, text.data(), &bytes);
+    if (result == ERROR_SUCCESS) {
+      // RegGetValueW guarantees the terminating zero and counts it.
+      text.resize(bytes / sizeof(wchar_t));
+      while (!text.empty() && text.back() == L'\0') text.pop_back();
+      return text;
+    }
+    if (result == ERROR_MORE_DATA)
+      result = ERROR_SUCCESS;
+  }
+  return std::nullopt;
+}
+
+bool HasSubKeys(HKEY root, const std::wstring& subKey) {
+  ui::UniqueRegKey key;
+  if (::RegOpenKeyExW(root, subKey.c_str(), 0, KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS,
+                      key.put()) != ERROR_SUCCESS) {
+    return false;
+  }
+  DWORD subKeys = 0;
+  if (::RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, nullptr,
+                         nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+    return false;
+  }
+  return subKeys > 0;
+}
+
+}  // namespace vintrel::Registry
