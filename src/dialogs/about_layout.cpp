@@ -1,0 +1,44 @@
+#include "dialogs/about_layout.h"
+
+#include "dialogs/about_dialog_ids.h"
+#include "dialogs/author_contact.h"
+
+namespace vintrel::about_layout {
+namespace {
+
+using namespace about_ids;
+using ui::ControlKind;
+using ui::ControlSpec;
+using ui::kCentered;
+
+constexpr ControlKind kLabel = ControlKind::label;
+
+constexpr wchar_t kDescription[] =
+    L"Прога просматривает файлы формата *.bik от RAD Game Tools, Inc. за что им собсвенно и "
+    L"спасибо. Всё просто: травишь прогу на файл, можно настроится, потом жмёшь смотреть. "
+    L"Вот и всё.";
+
+// The description was drawn 4215 twips wide from 120, past the client's right
+// edge at 4200, so its wrapped lines ran under the border; it keeps the same
+// margin on the right as on the left instead.
+constexpr int kDescriptionWidth = kClientWidthTwips - 2 * 120;
+
+// clang-format off
+constexpr ControlSpec kControls[] = {
+  // id        kind                 text                       tooltip                                                                         left, top, width, height           container tab flags
+  {Label(1), kLabel,              kDescription,              nullptr,                                                                         {120, 120, kDescriptionWidth, 855}, 0, 0},
+  {Label(5), kLabel,              L"URL",                    nullptr,                                                                         {240, 960, 375, 255},               0, 1},
+  {Label(6), kLabel,              L"E-mail",                 nullptr,                                                                         {120, 1320, 495, 255},              0, 2},
+  {Label(3), kLabel,              author_contact::kEmail,    L"Написать благодарственное письмо разработчику или сообщить о найденных багах", {840, 1320, 1575, 255},             0, 3},
+  {Label(2), kLabel,              author_contact::kWebPage,  L"Посетить страницу разработчика и скачать новую версию программы",              {720, 960, 1815, 255},              0, 4, kCentered},
+  {Command1, ControlKind::button, L"Ok",                     L"Всё понятно",                                                                  {3360, 1200, 735, 375},             0, 5},
+};
+// clang-format on
+
+}  // namespace
+
+std::span<const ui::ControlSpec> Controls() {
+  return kControls;
+}
+
+}  // namespace vintrel::about_layout
