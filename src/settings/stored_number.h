@@ -1,0 +1,20 @@
+#pragma once
+#include <cstdint>
+#include <string_view>
+
+namespace vintrel {
+
+// Stored numbers are written in plain decimal: an optional sign, digits with
+// an optional '.' fraction (".5" and "2." included), blanks (spaces, tabs)
+// around. Exponents, hexadecimal and grouping are not numbers here.
+
+// Rounds a fraction to the nearest whole number, halves to the even one.
+// Throws errors::TypeMismatch() for text that is not a number (the empty text
+// included) and errors::Overflow() outside -32768..32767.
+int16_t ToInteger16(std::wstring_view text);
+
+// The nearest double; a value beyond the range of double gives an infinity.
+// Throws errors::TypeMismatch() for text that is not a number.
+double ToNumber(std::wstring_view text);
+
+}  // namespace vintrel
