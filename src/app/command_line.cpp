@@ -1,0 +1,49 @@
+#include "app/command_line.h"
+
+namespace vintrel {
+namespace {
+
+constexpr std::wstring_view kBlanks = L" \t";
+
+std::wstring_view TrimBlanks(std::wstring_view text) {
+  const auto first = text.find_first_not_of(kBlanks);
+  if (first == std::wstring_view::npos)
+    return {};
+  const auto last = text.find_last_not_of(kBlanks);
+  return text.substr(first, last - first + 1);
+}
+
+}  // namespace
+
+std::wstring ArgumentsPart(std::wstring_view fullCommandLine) {
+  std::size_t end;
+  if (!fullCommandLine.empty() && fullCommandLine.front() == L'"') {
+    const auto closing = fullCommandLine.find(L'"', 1);
+    end = closing == std::wstring_view::npos ? fullCommandLine.size() : closing + 1;
+  } else {
+    end = fullCommandLine.find_first_of(kBlanks);
+    if (end == std::wstring_view::npos)
+      end = fullCommandLine.size();
+  }
+  return std::wstring(TrimBlanks(fullCommandLine.substr(end)));
+}
+
+std::optional<std::wstring> FileFromArguments(std::wstring_view arguments,
+                                              std::wstring_view quote) {
+  if (arguments.empty())
+    return std::nullopt;
+  // Only a one-character text can equal a single character of the line.
+  if (quote.size() != 1)
+    return std::wstring(arguments);
+
+  const auto first = arguments.find(quote.front());
+  if (first == std::wstring_view::npos)
+    return std::wstring(arguments);
+  const auto second = arguments.find(quote.front(), first + 1);
+  // A lone quote opens a path the caller forgot to close: take the rest.
+  if (second == std::wstring_view::npos)
+    return std::wstring(arguments.substr(first + 1));
+  return std::wstring(arguments.substr(first + 1, second - first - 1));
+}
+
+}  // namespace vintrel
