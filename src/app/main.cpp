@@ -1,6 +1,7 @@
 // Start-up: common controls, then the main window and its load.
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <new>
 
