@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs what building and testing need on Debian 12, and nothing when the
+# machine is ready already (that check takes well under a second).
+set -euo pipefail
+
+if [[ $EUID -ne 0 ]]; then
+  SUDO=sudo
+else
+  SUDO=
+fi
+
+packages=(
+  cmake g++ make libgtest-dev googletest clang libclang-rt-14-dev
+  g++-mingw-w64-i686 wine wine32:i386
+  xvfb xauth xdotool imagemagick fonts-liberation
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  status="$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)"
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+((${#missing[@]} == 0)) && exit 0
+
+echo "setup: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+# wine32 is a 32-bit package: it needs the i386 architecture in dpkg and its
+# package lists before apt can see it.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $SUDO dpkg --add-architecture i386
+fi
+$SUDO apt-get update -qq
+$SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
+echo "setup: done"

@@ -1,0 +1,67 @@
+# Shared helpers for running the Windows build under Wine. Source this file;
+# it defines functions and exports the environment every Wine run needs.
+#
+#   VINTREL_ROOT    the repository
+#   WINEPREFIX      a private prefix in the build tree, never the user's own:
+#                   the tests delete settings and registry keys in it
+#   WINEDEBUG=-all  Wine's diagnostics would bury the test output
+#   LANG=C.UTF-8    Cyrillic arguments reach GetCommandLineW intact only then
+
+VINTREL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+VINTREL_WINDOWS_BUILD="$VINTREL_ROOT/build/windows"
+export WINEPREFIX="$VINTREL_WINDOWS_BUILD/wineprefix"
+export WINEDEBUG=-all
+export LANG=C.UTF-8
+export LC_ALL=C.UTF-8
+# No Mono or Gecko: without this the first start of a prefix stops to offer
+# their download, which a machine without a display can never answer.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+VINTREL_XVFB_PID=""
+
+# Creates the prefix on first use. ctest may start several Wine runs at once,
+# so creation happens under a lock and is marked done only when complete.
+vintrel_ensure_prefix() {
+  local ready="$WINEPREFIX/.vintrel-ready"
+  [[ -f "$ready" ]] && return 0
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  (
+    flock -w 300 9 || { echo "wine-env: timed out waiting for the prefix lock" >&2; exit 1; }
+    if [[ ! -f "$ready" ]]; then
+      # Also completes a prefix whose first start was interrupted.
+      wineboot -i >/dev/null 2>&1 || { echo "wine-env: wineboot -i failed" >&2; exit 1; }
+      touch "$ready"
+    fi
+  ) 9>"$WINEPREFIX.lock"
+}
+
+# Starts a private Xvfb on a free display and exports DISPLAY. Xvfb picks the
+# number itself (-displayfd), so concurrent starts cannot collide.
+vintrel_start_xvfb() {
+  local numfile
+  numfile="$(mktemp)"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
+  VINTREL_XVFB_PID=$!
+  local i
+  for ((i = 0; i < 200; i++)); do
+    if [[ -s "$numfile" ]]; then
+      export DISPLAY=":$(tr -d '[:space:]' <"$numfile")"
+      rm -f "$numfile"
+      return 0
+    fi
+    kill -0 "$VINTREL_XVFB_PID" 2>/dev/null || break
+    sleep 0.05
+  done
+  rm -f "$numfile"
+  echo "wine-env: Xvfb did not start" >&2
+  vintrel_stop_xvfb
+  return 1
+}
+
+vintrel_stop_xvfb() {
+  if [[ -n "$VINTREL_XVFB_PID" ]]; then
+    kill "$VINTREL_XVFB_PID" 2>/dev/null
+    wait "$VINTREL_XVFB_PID" 2>/dev/null
+    VINTREL_XVFB_PID=""
+  fi
+}
