@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Runs one Windows program of the build under Wine in the build's private
+# prefix and returns its exit code. ctest calls it for every end-to-end test;
+# it works from a plain terminal too, with or without a display.
+set -uo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env.sh"
+
+own_display=false
+if [[ -z "${DISPLAY:-}" ]]; then
+  vintrel_start_xvfb || exit 1
+  own_display=true
+fi
+vintrel_ensure_prefix || exit 1
+
+wine "$@"
+status=$?
+
+if $own_display; then
+  # Let Wine's helper processes end before their display goes away.
+  timeout 30 wineserver -w
+  vintrel_stop_xvfb
+fi
+exit $status
