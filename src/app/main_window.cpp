@@ -113,6 +113,7 @@ bool MainWindow::Load(std::wstring_view arguments) {
   SetStatus(LoadStatusText(number, description));
   if (number == errors::kTypeMismatch) {
     BinkHint::RunSettingsRecovery();
+    settings_.AcceptRecoveredDefaults();
     SetStatus(RecoveryStatusText(description));
   }
 

@@ -1,10 +1,12 @@
 #pragma once
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "ui/controls.h"
+#include "ui/unique_handle.h"
 #include "ui/window.h"
 
 namespace vintrel {
@@ -30,6 +32,9 @@ class SettingsDialog : public ui::Window {
   // Destroys the window without storing anything: used after a failed load,
   // so half-read controls never overwrite what the file holds.
   void Discard();
+  // After a failed load at start-up the recovery rewrote the file with the
+  // defaults the unread controls show; from now on they may be stored.
+  void AcceptRecoveredDefaults();
 
   // Option states (0 cleared, 1 checked, 2 greyed) by key ("re", "pe", ...).
   int OptionState(std::wstring_view key) const;
@@ -49,9 +54,24 @@ class SettingsDialog : public ui::Window {
   void StoreOption(int id);
   void StoreDisplay();
   void StoreFrameRate();
+  void OnActivate(bool active);
+  void OnDestroyed() override;
+  void FillLists();
+  void UseClassicFrames();
+  void SetListText(int id, const std::wstring& text);
+  void AssignState(int id, int state);
+  void OnOptionClicked(int id);
+  void Dismiss();
 
   HWND owner_ = nullptr;
-  ui::ControlSet controls_;
+  std::optional<ui::ControlSet> controls_;  // one per load: it holds that window's font
+  ui::UniqueIcon smallIcon_;
+  HWND lastFocus_ = nullptr;
+  // Whether the close step may store: only what the file said (or what the
+  // recovery wrote) may go back, never the designed texts of a half load.
+  bool mayStore_ = false;
+  bool modal_ = false;
+  bool settingText_ = false;  // a text the program sets is not the user's typing
 };
 
 }  // namespace vintrel
