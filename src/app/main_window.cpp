@@ -57,7 +57,7 @@ bool MainWindow::Create() {
   programIcon_.reset(LoadIconSized(IDI_BULLSEYE, ::GetSystemMetrics(SM_CXICON)));
 
   const Frame frame{L"VintrelMainWindow",
-                    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+                    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
                     WS_EX_APPWINDOW,
                     nullptr,
                     ui::TwipsToPixels(main_layout::kClientWidthTwips, dpi),

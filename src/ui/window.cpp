@@ -70,6 +70,14 @@ void Window::Destroy() {
 }
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
+    // Labels, frames and boxes sit on the window's face colour, as in a
+    // dialog box; DefWindowProc would paint them in the window colour.
+    HDC dc = reinterpret_cast<HDC>(wParam);
+    ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
+    ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
+    return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
+  }
   return ::DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
