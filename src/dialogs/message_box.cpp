@@ -56,7 +56,13 @@ LRESULT CALLBACK MsgBoxHookProc(int code, WPARAM wParam, LPARAM lParam) {
     HWND iconControl = ::FindWindowExW(box, nullptr, L"Static", nullptr);
     if (iconControl) {
       if (call->icon) {
-        ::SendMessageW(iconControl, STM_SETICON, reinterpret_cast<WPARAM>(call->icon), 0);
+        const auto icon = reinterpret_cast<WPARAM>(call->icon);
+        ::SendMessageW(iconControl, STM_SETICON, icon, 0);
+        // A box can be activated before it has set up its controls (under
+        // Wine, one without an owner is), and would then put its own icon
+        // over ours. Posted, the icon is set again once the box runs its
+        // message loop, after its set-up and before it is first painted.
+        ::PostMessageW(iconControl, STM_SETICON, icon, 0);
       }
       if (!call->cursorFile.empty()) {
         PlaceCursorImage(call->cursorImage, call->cursorFile, iconControl, 0, 0);
