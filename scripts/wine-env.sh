@@ -35,12 +35,13 @@ vintrel_ensure_prefix() {
   ) 9>"$WINEPREFIX.lock"
 }
 
-# Starts a private Xvfb on a free display and exports DISPLAY. Xvfb picks the
-# number itself (-displayfd), so concurrent starts cannot collide.
+# Starts a private Xvfb on a free display and exports DISPLAY; the argument
+# is the screen size (default 1280x1024). Xvfb picks the display number itself
+# (-displayfd), so concurrent starts cannot collide.
 vintrel_start_xvfb() {
-  local numfile
+  local size="${1:-1280x1024}" numfile
   numfile="$(mktemp)"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$numfile" >/dev/null 2>&1 &
   VINTREL_XVFB_PID=$!
   local i
   for ((i = 0; i < 200; i++)); do

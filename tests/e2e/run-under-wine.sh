@@ -5,6 +5,13 @@
 set -uo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env.sh"
 
+# Wine does not return when the program is missing: fail at once instead of
+# at ctest's timeout (a failed build leaves test programs missing).
+if [[ $# -eq 0 || ! -f "$1" ]]; then
+  echo "run-under-wine: no such program: ${1:-(none given)}" >&2
+  exit 1
+fi
+
 own_display=false
 if [[ -z "${DISPLAY:-}" ]]; then
   vintrel_start_xvfb || exit 1

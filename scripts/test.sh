@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Builds both presets and runs every test: the unit tests natively (plain and
+# under the sanitizers), then the end-to-end tests under Wine on a private
+# X display. Exits non-zero if anything failed; the last lines printed are
+# ctest's summary of the end-to-end tests.
+set -uo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+bash "$here/setup.sh" || exit 1
+source "$here/wine-env.sh"
+cd "$VINTREL_ROOT" || exit 1
+mkdir -p build
+
+failed=0
+
+# Configure and build a preset, its chatter in build/<preset>.log; the log's
+# tail only when something went wrong.
+build_preset() {
+  local preset=$1 log="build/$1.log"
+  echo "== $preset: configure and build (log: $log)"
+  if ! { cmake --preset "$preset" && cmake --build --preset "$preset"; } >"$log" 2>&1; then
+    echo "== $preset: build FAILED; end of $log:"
+    tail -n 60 "$log"
+    return 1
+  fi
+}
+
+for preset in native native-sanitize; do
+  if build_preset "$preset"; then
+    echo "== $preset: tests"
+    ctest --preset "$preset" || failed=1
+  else
+    failed=1
+  fi
+done
+
+build_preset windows || failed=1
+
+# One display and one persistent wineserver for all end-to-end tests: Wine
+# then starts its helper processes once instead of once per test program.
+vintrel_start_xvfb || exit 1
+stop_wine() {
+  wineserver -k >/dev/null 2>&1
+  timeout 30 wineserver -w >/dev/null 2>&1
+  vintrel_stop_xvfb
+}
+trap stop_wine EXIT
+mkdir -p "$WINEPREFIX"
+wineserver -p
+if ! vintrel_ensure_prefix; then
+  echo "== windows: could not create the Wine prefix $WINEPREFIX"
+  exit 1
+fi
+
+echo "== windows: end-to-end tests under Wine (DISPLAY=$DISPLAY)"
+ctest --preset windows || failed=1
+exit $failed
