@@ -23,7 +23,10 @@ VINTREL_XVFB_PID=""
 # so creation happens under a lock and is marked done only when complete.
 vintrel_ensure_prefix() {
   local ready="$WINEPREFIX/.vintrel-ready"
-  [[ -f "$ready" ]] && return 0
+  if [[ -f "$ready" ]]; then
+    vintrel_install_marlett
+    return 0
+  fi
   mkdir -p "$(dirname "$WINEPREFIX")"
   (
     flock -w 300 9 || { echo "wine-env: timed out waiting for the prefix lock" >&2; exit 1; }
@@ -32,7 +35,18 @@ vintrel_ensure_prefix() {
       wineboot -i >/dev/null 2>&1 || { echo "wine-env: wineboot -i failed" >&2; exit 1; }
       touch "$ready"
     fi
-  ) 9>"$WINEPREFIX.lock"
+  ) 9>"$WINEPREFIX.lock" || return 1
+  vintrel_install_marlett
+}
+
+# Debian's 32-bit Wine does not find the Marlett font it ships, so caption
+# buttons showed letters ("r" for the close box) instead of their symbols.
+vintrel_install_marlett() {
+  local font=/usr/share/wine/fonts/marlett.ttf
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  if [[ -f "$font" && -d "$fonts" && ! -f "$fonts/marlett.ttf" ]]; then
+    cp "$font" "$fonts/marlett.ttf.$$" && mv "$fonts/marlett.ttf.$$" "$fonts/marlett.ttf"
+  fi
 }
 
 # Starts a private Xvfb on a free display and exports DISPLAY; the argument
