@@ -19,9 +19,10 @@ constexpr wchar_t kDescription[] =
     L"Вот и всё.";
 
 // The description was drawn 4215 twips wide from 120, past the client's right
-// edge at 4200, so its wrapped lines ran under the border; it keeps the same
-// margin on the right as on the left instead.
-constexpr int kDescriptionWidth = kClientWidthTwips - 2 * 120;
+// edge at 4200, so the ends of its wrapped lines were cut off; it ends at the
+// edge instead. Narrower still, it would wrap into a fifth line, which its
+// 855 twips cannot show.
+constexpr int kDescriptionWidth = kClientWidthTwips - 120;
 
 // clang-format off
 constexpr ControlSpec kControls[] = {
