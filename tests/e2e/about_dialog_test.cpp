@@ -1,0 +1,164 @@
+// "Справка": the About window, what it shows, and where its links lead.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/main_window_ids.h"
+#include "dialogs/about_dialog_ids.h"
+#include "e2e_test.h"
+#include "shell_driver.h"
+
+namespace vintrel::e2e {
+namespace {
+
+namespace ids = about_ids;
+
+constexpr wchar_t kDescription[] =
+    L"Прога просматривает файлы формата *.bik от RAD Game Tools, Inc. за что им собсвенно и "
+    L"спасибо. Всё просто: травишь прогу на файл, можно настроится, потом жмёшь смотреть. "
+    L"Вот и всё.";
+
+class AboutDialogTest : public E2eTest {
+ protected:
+  HWND OpenAbout() {
+    App& app = StartApp();
+    pid_ = app.Pid();
+    main_ = app.WaitForMainWindow();
+    Click(Control(main_, main_ids::Command4));
+    return WaitForWindowWithControl(pid_, ids::Command1);
+  }
+
+  DWORD pid_ = 0;
+  HWND main_ = nullptr;
+};
+
+// The 8-point dialog font the program lays its windows out for.
+HFONT DialogFont() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return CreateFontW(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                     0, 0, DEFAULT_QUALITY, 0, L"MS Shell Dlg");
+}
+
+// Size of `text` in the dialog font, wrapped at `width` when wrap is set.
+SIZE TextExtent(const std::wstring& text, int width, bool wrap) {
+  HDC screen = GetDC(nullptr);
+  HFONT font = DialogFont();
+  HGDIOBJ old = SelectObject(screen, font);
+  RECT rect{0, 0, width, 0};
+  DrawTextW(screen, text.c_str(), -1, &rect,
+            DT_CALCRECT | DT_NOPREFIX | (wrap ? DT_WORDBREAK : DT_SINGLELINE));
+  SelectObject(screen, old);
+  DeleteObject(font);
+  ReleaseDC(nullptr, screen);
+  return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+TEST_F(AboutDialogTest, ShowsItsTextsModallyAndOkClosesIt) {
+  HWND about = OpenAbout();
+  const VersionInfo version = ReadVersionInfo(Folder().Exe());
+  EXPECT_EQ(Text(about), L"О программе " + version.fileDescription + L" ver 1.2.48");
+  EXPECT_EQ(Text(about), L"О программе Vintrel ver 1.2.48");
+
+  EXPECT_EQ(Text(Control(about, ids::Label(1))), kDescription);
+  EXPECT_EQ(Text(Control(about, ids::Label(5))), L"URL");
+  EXPECT_EQ(Text(Control(about, ids::Label(6))), L"E-mail");
+  EXPECT_EQ(Text(Control(about, ids::Command1)), L"Ok");
+  EXPECT_EQ(Text(Control(about, ids::Label(2))).rfind(L"https://", 0), 0u);
+  EXPECT_NE(Text(Control(about, ids::Label(3))).find(L'@'), std::wstring::npos);
+
+  // A fixed tool window of 4200 x 1650 twips, owned by the main window.
+  const LONG style = GetWindowLongW(about, GWL_STYLE);
+  const LONG exStyle = GetWindowLongW(about, GWL_EXSTYLE);
+  EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW);
+  EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+  EXPECT_EQ(GetWindow(about, GW_OWNER), main_);
+  RECT client{};
+  GetClientRect(about, &client);
+  EXPECT_EQ(client.right, 280);
+  EXPECT_EQ(client.bottom, 110);
+
+  EXPECT_FALSE(IsEnabled(main_)) << "the main window must wait while About is open";
+  EXPECT_EQ(FocusedControlId(about), ids::Command1);
+
+  Click(Control(about, ids::Command1));
+  EXPECT_TRUE(WaitForWindowGone(about));
+  EXPECT_TRUE(WaitUntil([&] { return IsEnabled(main_); }));
+  // The program goes on: About opens again.
+  Click(Control(main_, main_ids::Command4));
+  HWND again = WaitForWindowWithControl(pid_, ids::Command1);
+  PostClose(again);
+  EXPECT_TRUE(WaitForWindowGone(again));
+}
+
+// Wrapped text that runs past its label, or a link longer than its label, is
+// cut off on the screen without any other sign.
+TEST_F(AboutDialogTest, EveryTextFitsItsLabelAndTheColoursShow) {
+  HWND about = OpenAbout();
+  RECT client{};
+  GetClientRect(about, &client);
+
+  HWND description = Control(about, ids::Label(1));
+  const RECT descriptionRect = ControlRectInClient(description);
+  EXPECT_LE(descriptionRect.right, client.right);
+  const int descriptionWidth = descriptionRect.right - descriptionRect.left;
+  const SIZE wrapped = TextExtent(Text(description), descriptionWidth, true);
+  EXPECT_LE(wrapped.cy, descriptionRect.bottom - descriptionRect.top);
+
+  for (int label : {ids::Label(2), ids::Label(3), ids::Label(5), ids::Label(6)}) {
+    HWND hwnd = Control(about, label);
+    const RECT rect = ControlRectInClient(hwnd);
+    EXPECT_LE(TextExtent(Text(hwnd), 0, false).cx, rect.right - rect.left)
+        << "Label" << label - ids::Label(0) << " \"" << ToUtf8(Text(hwnd)) << "\"";
+    EXPECT_LE(rect.right, client.right);
+  }
+
+  // Give the window time to paint before looking at the screen.
+  ASSERT_TRUE(WaitUntil([&] {
+    return CountScreenPixels(ScreenRect(description), RGB(255, 0, 0)) > 50;
+  })) << "the description is not drawn in red";
+  EXPECT_GT(CountScreenPixels(ScreenRect(Control(about, ids::Label(2))), RGB(0, 0, 128)), 20)
+      << "the web address is not drawn in dark blue";
+  EXPECT_GT(
+      CountScreenPixels(ScreenRect(Control(about, ids::Label(3))), GetSysColor(COLOR_HIGHLIGHT)),
+      20)
+      << "the e-mail address is not drawn in the highlight colour";
+}
+
+TEST_F(AboutDialogTest, LinksReachTheShellWithTheirExactTargets) {
+  const std::filesystem::path log = Folder().Root() / L"links.log";
+  const UrlHandlerOverride http(L"http", log);
+  const UrlHandlerOverride https(L"https", log);
+  const UrlHandlerOverride mailto(L"mailto", log);
+  HWND about = OpenAbout();
+  HWND web = Control(about, ids::Label(2));
+  HWND mail = Control(about, ids::Label(3));
+
+  ClickLabel(web);
+  std::vector<std::wstring> links = WaitForRecordedLinks(log, 1);
+  ASSERT_EQ(links.size(), 1u);
+  EXPECT_EQ(links[0], Text(web));
+
+  ClickLabel(mail);
+  links = WaitForRecordedLinks(log, 2);
+  ASSERT_EQ(links.size(), 2u);
+  // Unencoded, blanks and Cyrillic letters as they are, two blanks at the end.
+  EXPECT_EQ(links[1], L"mailto:" + Text(mail) + L"?Subject=О программе VINTREL ver 1.2.48  ");
+
+  // The captions alone decide where the links lead.
+  SetText(web, L"http://example.org/other page");
+  SetText(mail, L"someone@example.org");
+  ClickLabel(web);
+  ClickLabel(mail);
+  links = WaitForRecordedLinks(log, 4);
+  ASSERT_EQ(links.size(), 4u);
+  std::sort(links.begin() + 2, links.end());
+  EXPECT_EQ(links[2], L"http://example.org/other page");
+  EXPECT_EQ(links[3], L"mailto:someone@example.org?Subject=О программе VINTREL ver 1.2.48  ");
+
+  EXPECT_TRUE(IsWindow(about) && IsVisible(about)) << "a link click must leave the window open";
+}
+
+}  // namespace
+}  // namespace vintrel::e2e
