@@ -142,6 +142,12 @@ std::vector<HWND> TopLevelWindows(DWORD pid, bool visibleOnly = true);
 
 // ---- Controls --------------------------------------------------------------
 
+// SendMessageW that gives up after `timeout` (throwing Failure) instead of
+// hanging the test when the program's thread is stuck or in a modal loop
+// that does not answer.
+LRESULT Send(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0,
+             Millis timeout = kDefaultTimeout);
+
 HWND FindControl(HWND parent, int id);  // nullptr when absent
 HWND Control(HWND parent, int id);      // throws when absent
 std::wstring ClassName(HWND hwnd);

@@ -1,6 +1,19 @@
+#include <cstdint>
+
 #include "driver.h"
 
 namespace vintrel::e2e {
+
+LRESULT Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, Millis timeout) {
+  DWORD_PTR result = 0;
+  if (!SendMessageTimeoutW(hwnd, message, wParam, lParam, SMTO_NORMAL,
+                           static_cast<UINT>(timeout.count()), &result)) {
+    throw Failure("message " + std::to_string(message) + " to window " +
+                  std::to_string(reinterpret_cast<std::uintptr_t>(hwnd)) +
+                  " got no answer (error " + std::to_string(GetLastError()) + ")");
+  }
+  return static_cast<LRESULT>(result);
+}
 
 HWND FindControl(HWND parent, int id) {
   return GetDlgItem(parent, id);
@@ -22,17 +35,16 @@ std::wstring ClassName(HWND hwnd) {
 std::wstring Text(HWND hwnd) {
   // WM_GETTEXT is marshalled between processes; GetWindowTextW is not for
   // controls of another process.
-  const LRESULT length = SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0);
+  const LRESULT length = Send(hwnd, WM_GETTEXTLENGTH, 0, 0);
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  const LRESULT copied =
-      SendMessageW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+  const LRESULT copied = Send(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<size_t>(copied));
   return text;
 }
 
 void SetText(HWND hwnd, std::wstring_view text) {
   const std::wstring copy(text);
-  SendMessageW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(copy.c_str()));
+  Send(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(copy.c_str()));
 }
 
 bool IsVisible(HWND hwnd) {
@@ -44,7 +56,7 @@ bool IsEnabled(HWND hwnd) {
 }
 
 int GetCheck(HWND button) {
-  return static_cast<int>(SendMessageW(button, BM_GETCHECK, 0, 0));
+  return static_cast<int>(Send(button, BM_GETCHECK, 0, 0));
 }
 
 void Click(HWND button) {
@@ -52,7 +64,7 @@ void Click(HWND button) {
 }
 
 void ClickSync(HWND button) {
-  SendMessageW(button, BM_CLICK, 0, 0);
+  Send(button, BM_CLICK, 0, 0);
 }
 
 void PostClose(HWND window) {
@@ -77,19 +89,18 @@ std::wstring ComboText(HWND combo) {
 }
 
 int ComboSelection(HWND combo) {
-  return static_cast<int>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
+  return static_cast<int>(Send(combo, CB_GETCURSEL, 0, 0));
 }
 
 std::vector<std::wstring> ComboItems(HWND combo) {
   std::vector<std::wstring> items;
-  const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+  const LRESULT count = Send(combo, CB_GETCOUNT, 0, 0);
   for (LRESULT i = 0; i < count; ++i) {
-    const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, i, 0);
+    const LRESULT length = Send(combo, CB_GETLBTEXTLEN, i, 0);
     if (length == CB_ERR)
       throw Failure("cannot read combo item " + std::to_string(i));
     std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const LRESULT copied =
-        SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
+    const LRESULT copied = Send(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data()));
     text.resize(copied == CB_ERR ? 0 : static_cast<size_t>(copied));
     items.push_back(std::move(text));
   }
@@ -97,7 +108,7 @@ std::vector<std::wstring> ComboItems(HWND combo) {
 }
 
 void ComboSelect(HWND combo, int index) {
-  if (SendMessageW(combo, CB_SETCURSEL, index, 0) == CB_ERR && index >= 0) {
+  if (Send(combo, CB_SETCURSEL, index, 0) == CB_ERR && index >= 0) {
     throw Failure("no combo item " + std::to_string(index));
   }
   // CB_SETCURSEL alone does not notify; a user's choice would.
@@ -112,11 +123,11 @@ void TypeIntoCombo(HWND combo, std::wstring_view text, bool replaceAll) {
   if (replaceAll) {
     // Typing over a selection replaces it, as it does for a user; only an
     // empty text needs an explicit deletion.
-    SendMessageW(edit, EM_SETSEL, 0, -1);
+    Send(edit, EM_SETSEL, 0, -1);
     if (text.empty())
-      SendMessageW(edit, WM_CHAR, VK_BACK, 0);
+      Send(edit, WM_CHAR, VK_BACK, 0);
   }
-  for (wchar_t c : text) SendMessageW(edit, WM_CHAR, c, 1);
+  for (wchar_t c : text) Send(edit, WM_CHAR, c, 1);
 }
 
 std::vector<int> TabOrder(HWND top) {

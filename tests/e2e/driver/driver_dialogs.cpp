@@ -58,8 +58,12 @@ std::optional<MessageBoxInfo> ReadMessageBox(HWND hwnd) {
 
 std::optional<MessageBoxInfo> FindMessageBox(DWORD pid) {
   for (HWND hwnd : TopLevelWindows(pid)) {
-    if (auto box = ReadMessageBox(hwnd))
-      return box;
+    try {
+      if (auto box = ReadMessageBox(hwnd))
+        return box;
+    } catch (const Failure&) {
+      // The window went away while being read: not a box to report.
+    }
   }
   return {};
 }
@@ -88,9 +92,13 @@ HWND WaitForOpenDialog(DWORD pid, std::wstring_view title, Millis timeout) {
   HWND found = nullptr;
   const auto find = [&] {
     for (HWND hwnd : TopLevelWindows(pid)) {
-      if (IsDialogClass(hwnd) && Text(hwnd) == title) {
-        found = hwnd;
-        return true;
+      try {
+        if (IsDialogClass(hwnd) && Text(hwnd) == title) {
+          found = hwnd;
+          return true;
+        }
+      } catch (const Failure&) {
+        // Gone while being read.
       }
     }
     return false;

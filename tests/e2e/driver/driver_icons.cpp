@@ -111,7 +111,7 @@ bool ScreenShowsIcon(HWND iconControl, HICON icon) {
 }  // namespace
 
 HICON StaticIcon(HWND iconStatic) {
-  return reinterpret_cast<HICON>(SendMessageW(iconStatic, STM_GETICON, 0, 0));
+  return reinterpret_cast<HICON>(Send(iconStatic, STM_GETICON, 0, 0));
 }
 
 bool ShowsIcon(const MessageBoxInfo& box, HICON icon, Millis timeout) {

@@ -23,14 +23,14 @@ UniqueHandle OpenOwner(HWND hwnd) {
 }  // namespace
 
 bool StatusIsSimple(HWND statusBar) {
-  return SendMessageW(statusBar, SB_ISSIMPLE, 0, 0) != 0;
+  return Send(statusBar, SB_ISSIMPLE, 0, 0) != 0;
 }
 
 std::wstring StatusText(HWND statusBar) {
   // SB_GETTEXTW is not marshalled between processes: the buffer must live in
   // the status bar's own process. In simple mode any part index answers with
   // the simple text.
-  const LRESULT lengthInfo = SendMessageW(statusBar, SB_GETTEXTLENGTHW, 0, 0);
+  const LRESULT lengthInfo = Send(statusBar, SB_GETTEXTLENGTHW, 0, 0);
   const size_t length = LOWORD(lengthInfo);
   UniqueHandle process = OpenOwner(statusBar);
   const SIZE_T bytes = (length + 1) * sizeof(wchar_t);
@@ -39,7 +39,7 @@ std::wstring StatusText(HWND statusBar) {
     throw Failure("VirtualAllocEx failed");
   const wchar_t zero = L'\0';
   WriteProcessMemory(process.get(), remote.get(), &zero, sizeof zero, nullptr);
-  SendMessageW(statusBar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(remote.get()));
+  Send(statusBar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(remote.get()));
   std::wstring text(length + 1, L'\0');
   SIZE_T read = 0;
   if (!ReadProcessMemory(process.get(), remote.get(), text.data(), bytes, &read)) {
