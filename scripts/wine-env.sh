@@ -9,7 +9,7 @@
 
 VINTREL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 VINTREL_WINDOWS_BUILD="$VINTREL_ROOT/build/windows"
-export WINEPREFIX="$VINTREL_WINDOWS_BUILD/wineprefix"
+export WINEPREFIX="${VINTREL_WINEPREFIX:-$VINTREL_WINDOWS_BUILD/wineprefix}"
 export WINEDEBUG=-all
 export LANG=C.UTF-8
 export LC_ALL=C.UTF-8
