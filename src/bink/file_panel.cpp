@@ -136,6 +136,11 @@ void DropFiles(MainWindow& window, HDROP drop) {
   {
     // Released before the file is shown: a box may stay open for long.
     const UniqueDrop files(drop);
+    // While a box or the settings window is up the main window takes no
+    // input; a drop taken then would run inside the box's loop, and the
+    // interrupted flow would afterwards overwrite what the drop showed.
+    if (!::IsWindowEnabled(window.hwnd()))
+      return;
     if (::DragQueryFileW(files.get(), 0xFFFFFFFF, nullptr, 0) == 0)
       return;
     const UINT length = ::DragQueryFileW(files.get(), 0, nullptr, 0);

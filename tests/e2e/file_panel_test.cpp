@@ -264,6 +264,11 @@ TEST_F(FilePanelTest, DroppedFileThatIsNotBinkGetsTheSameMessage) {
   EXPECT_EQ(box.buttonIds, std::vector<int>{IDOK});
   EXPECT_TRUE(ShowsProgramIcon(box));
   EXPECT_FALSE(IsEnabled(main_));
+
+  // A second drop while the box is up is not taken.
+  const auto ignored = PostFileDrop(app_->Process(), main_, {valid.wstring()});
+  EXPECT_FALSE(WaitUntil([&] { return CurrentFile() != text.wstring(); }, Millis{1000}))
+      << ToUtf8(CurrentFile());
   Answer(box, IDOK);
   ASSERT_TRUE(WaitForWindowGone(box.hwnd));
   ASSERT_TRUE(WaitUntil([&] { return CurrentFile().empty(); }));
