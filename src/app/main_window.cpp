@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
+
 #include "app/app_error.h"
 #include "app/captions.h"
 #include "app/command_line.h"
@@ -71,7 +73,34 @@ bool MainWindow::Create() {
   ::SendMessageW(Item(main_ids::PicBullsEye), STM_SETICON,
                  reinterpret_cast<WPARAM>(programIcon_.get()), 0);
   ::DragAcceptFiles(hwnd(), TRUE);
+  MakeRoomForStatusBar();
   return true;
+}
+
+void MainWindow::MakeRoomForStatusBar() {
+  // The status bar takes the height its font needs, which with some system
+  // fonts is more than the 255 twips it was drawn with; grow the window by
+  // the difference rather than let the bar cover the frames' lower edges.
+  int contentBottom = 0;
+  const auto table = main_layout::Controls();
+  for (const ui::ControlSpec& spec : table) {
+    if (spec.kind == ui::ControlKind::statusBar || (spec.flags & ui::kHidden))
+      continue;
+    const ui::TwipsRect r = ui::WindowTwipsRect(table, spec);
+    contentBottom = std::max(contentBottom, controls_.Pixels(r.top + r.height));
+  }
+  RECT bar{};
+  ::GetWindowRect(Item(main_ids::Status), &bar);
+  RECT client{};
+  ::GetClientRect(hwnd(), &client);
+  const int needed = contentBottom + (bar.bottom - bar.top);
+  if (needed <= client.bottom)
+    return;
+  RECT frame{0, 0, client.right, needed};
+  ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongW(hwnd(), GWL_STYLE)), FALSE,
+                       static_cast<DWORD>(::GetWindowLongW(hwnd(), GWL_EXSTYLE)));
+  ::SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 std::wstring MainWindow::CurrentFile() const {

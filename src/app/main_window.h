@@ -33,6 +33,7 @@ class MainWindow : public ui::Window {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  void MakeRoomForStatusBar();
   void ApplyStoredOptions();
   void OnCommand(int id);
   void Unload();

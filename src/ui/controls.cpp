@@ -69,6 +69,7 @@ UniqueFont CreateDialogFont(int dpi) {
 void ControlSet::Build(HWND parent, std::span<const ControlSpec> table) {
   dpi_ = ScreenDpi();
   font_ = CreateDialogFont(dpi_);
+  tooltip_ = nullptr;  // a tooltip window of an earlier build went with its parent
 
   std::vector<const ControlSpec*> order;
   for (const ControlSpec& spec : table) order.push_back(&spec);
