@@ -1,0 +1,40 @@
+// The start-up floor: the least a Win32 program built with the same toolchain
+// can do before it waits for the user, namely create and show one empty
+// top-level window and run its message loop.
+#include <windows.h>
+
+namespace {
+
+LRESULT CALLBACK FloorProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_DESTROY) {
+    PostQuitMessage(0);
+    return 0;
+  }
+  return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = FloorProc;
+  windowClass.hInstance = instance;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = L"VintrelBenchFloor";
+  if (!RegisterClassW(&windowClass))
+    return 1;
+  HWND window =
+      CreateWindowExW(0, windowClass.lpszClassName, L"floor", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                      CW_USEDEFAULT, 420, 260, nullptr, nullptr, instance, nullptr);
+  if (!window)
+    return 1;
+  ShowWindow(window, show);
+  UpdateWindow(window);
+  MSG message;
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Times vintrel.exe against floor programs under Wine on a private X display
+# and prints a summary table: scripts/bench.sh [RUNS]   (default 15, at least 10)
+# Not part of the test command. Builds the windows preset's configuration in
+# build/bench with -DVINTREL_BENCH=ON, and runs in a Wine prefix of its own,
+# so the tests' prefix and settings file are left alone.
+set -uo pipefail
+
+runs="${1:-15}"
+if (( runs < 10 )); then
+  echo "bench: at least 10 runs, please" >&2
+  exit 2
+fi
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+bash "$here/setup.sh" >/dev/null || exit 1
+source "$here/wine-env.sh"
+cd "$VINTREL_ROOT" || exit 1
+
+build="build/bench"
+export WINEPREFIX="$VINTREL_ROOT/$build/wineprefix"
+mkdir -p "$build"
+echo "== build (log: $build/build.log)"
+if ! { cmake --preset windows -B "$build" -DVINTREL_BENCH=ON &&
+       cmake --build "$build" --target vintrel_bench -j 2; } >"$build/build.log" 2>&1; then
+  tail -n 40 "$build/build.log"
+  exit 1
+fi
+
+vintrel_start_xvfb || exit 1
+stop_wine() {
+  wineserver -k >/dev/null 2>&1
+  timeout 30 wineserver -w >/dev/null 2>&1
+  vintrel_stop_xvfb
+}
+trap stop_wine EXIT
+mkdir -p "$WINEPREFIX"
+vintrel_ensure_prefix || exit 1
+# A persistent wineserver, so no start below pays for starting Wine itself.
+wineserver -p
+
+echo "== timing, $runs runs each after 2 warm-up runs (progress on stderr)"
+rows="$(wine "$build/bin/vintrel_bench.exe" --runs "$runs" --warmup 2)" || exit 1
+
+exe="$build/bin/vintrel.exe"
+floor="$build/bin/bench_floor_window.exe"
+size=$(stat -c %s "$exe")
+floor_size=$(stat -c %s "$floor")
+dlls="$(i686-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | sort -f | paste -sd ' ')"
+floor_dlls="$(i686-w64-mingw32-objdump -p "$floor" | sed -n 's/^\s*DLL Name: //p' | sort -f | paste -sd ' ')"
+# Only the system's: no MinGW runtime or other DLL that would have to ship along.
+foreign="$(tr ' ' '\n' <<<"$dlls" | grep -viE '^(kernel32|user32|gdi32|comctl32|comdlg32|shell32|advapi32|msvcrt|ole32|oleaut32|shlwapi|version|uxtheme)\.dll$' || true)"
+
+echo
+echo "== summary (Wine $(wine --version 2>/dev/null | sed 's/^wine-//'), $(nproc) cores)"
+echo "$rows"
+awk -v s="$size" -v f="$floor_size" 'BEGIN {
+  printf "| size of vintrel.exe | %.0f KB | one empty window | %.0f KB | %.2f | <= 600 KB | %s |\n",
+         s / 1024, f / 1024, s / f, (s <= 600 * 1024 ? "yes" : "NO") }'
+echo "| DLLs imported | $dlls | one empty window | $floor_dlls | - | system only | $([[ -z "$foreign" ]] && echo yes || echo "NO: $foreign") |"
