@@ -19,6 +19,7 @@ declare -A sources=(
 )
 order=(bink_header stored_text command_line)
 
+bash "$root/scripts/setup.sh" || exit 1
 mkdir -p "$out/seeds" "$out/findings"
 echo "== seeds"
 "$cxx" -std=c++20 -O1 -I"$root/tests/support" -o "$out/make_seeds" \
