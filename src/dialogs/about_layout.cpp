@@ -21,13 +21,15 @@ constexpr wchar_t kDescription[] =
 // The description was drawn 4215 twips wide from 120, past the client's right
 // edge at 4200, so the ends of its wrapped lines were cut off; it ends at the
 // edge instead. Narrower still, it would wrap into a fifth line, which its
-// 855 twips cannot show.
+// height cannot show. It ends where the row of "URL" begins: drawn 855 high,
+// it covered two pixels of that row at 144 dpi.
 constexpr int kDescriptionWidth = kClientWidthTwips - 120;
+constexpr int kDescriptionHeight = 960 - 120;
 
 // clang-format off
 constexpr ControlSpec kControls[] = {
   // id        kind                 text                       tooltip                                                                         left, top, width, height           container tab flags
-  {Label(1), kLabel,              kDescription,              nullptr,                                                                         {120, 120, kDescriptionWidth, 855}, 0, 0},
+  {Label(1), kLabel,              kDescription,              nullptr,                                                                         {120, 120, kDescriptionWidth, kDescriptionHeight}, 0, 0},
   {Label(5), kLabel,              L"URL",                    nullptr,                                                                         {240, 960, 375, 255},               0, 1},
   {Label(6), kLabel,              L"E-mail",                 nullptr,                                                                         {120, 1320, 495, 255},              0, 2},
   {Label(3), kLabel,              author_contact::kEmail,    L"Написать благодарственное письмо разработчику или сообщить о найденных багах", {840, 1320, 1575, 255},             0, 3},
