@@ -23,14 +23,10 @@ bool Inside(const TwipsRect& inner, const TwipsRect& outer) {
          inner.top + inner.height <= outer.top + outer.height;
 }
 
-// Rows of labels are drawn 255 twips high on a 240-twip pitch, so neighbours
-// share one pixel's edge; more than that would put text on text.
-constexpr int kSharedEdge = 15;
-
-bool Overlap(const TwipsRect& a, const TwipsRect& b, int tolerance = 0) {
+bool Overlap(const TwipsRect& a, const TwipsRect& b) {
   const int width = std::min(a.left + a.width, b.left + b.width) - std::max(a.left, b.left);
   const int height = std::min(a.top + a.height, b.top + b.height) - std::max(a.top, b.top);
-  return width > tolerance && height > tolerance;
+  return width > 0 && height > 0;
 }
 
 TEST(TwipsTest, ConvertsAtTheRealDpi) {
@@ -76,8 +72,7 @@ TEST(MainLayoutTest, NoTwoVisibleControlsOverlapAndTabPlacesAreUnique) {
         continue;
       if ((a.flags & ui::kHidden) || (b.flags & ui::kHidden))
         continue;
-      EXPECT_FALSE(
-          Overlap(ui::WindowTwipsRect(table, a), ui::WindowTwipsRect(table, b), kSharedEdge))
+      EXPECT_FALSE(Overlap(ui::WindowTwipsRect(table, a), ui::WindowTwipsRect(table, b)))
           << a.id << " overlaps " << b.id;
     }
   }
