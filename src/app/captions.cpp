@@ -1,6 +1,6 @@
 #include "app/captions.h"
 
-#include "app/upper_case.h"
+#include "app/text.h"
 
 namespace vintrel {
 namespace {

@@ -1,19 +1,8 @@
 #include "app/command_line.h"
 
+#include "app/text.h"
+
 namespace vintrel {
-namespace {
-
-constexpr std::wstring_view kBlanks = L" \t";
-
-std::wstring_view TrimBlanks(std::wstring_view text) {
-  const auto first = text.find_first_not_of(kBlanks);
-  if (first == std::wstring_view::npos)
-    return {};
-  const auto last = text.find_last_not_of(kBlanks);
-  return text.substr(first, last - first + 1);
-}
-
-}  // namespace
 
 std::wstring ArgumentsPart(std::wstring_view fullCommandLine) {
   std::size_t end;

@@ -29,14 +29,6 @@ HICON LoadIconSized(int id, int size) {
                                          IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
 }
 
-std::wstring WindowText(HWND hwnd) {
-  const int length = ::GetWindowTextLengthW(hwnd);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  const int copied = ::GetWindowTextW(hwnd, text.data(), length + 1);
-  text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-  return text;
-}
-
 }  // namespace
 
 HICON ProgramIcon() {
@@ -104,7 +96,7 @@ void MainWindow::MakeRoomForStatusBar() {
 }
 
 std::wstring MainWindow::CurrentFile() const {
-  return WindowText(Item(main_ids::bikfile));
+  return ui::WindowText(Item(main_ids::bikfile));
 }
 
 void MainWindow::SetCurrentFile(const std::wstring& path) {
@@ -146,7 +138,7 @@ bool MainWindow::Load(std::wstring_view arguments) {
     SetStatus(RecoveryStatusText(description));
   }
 
-  const std::wstring quote = WindowText(Item(main_ids::kov));
+  const std::wstring quote = ui::WindowText(Item(main_ids::kov));
   const std::optional<std::wstring> file = FileFromArguments(arguments, quote);
   if (!file)
     return false;

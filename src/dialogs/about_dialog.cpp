@@ -20,14 +20,6 @@ namespace {
 constexpr COLORREF kDescriptionColor = RGB(255, 0, 0);
 constexpr COLORREF kWebLinkColor = RGB(0, 0, 128);
 
-std::wstring WindowText(HWND hwnd) {
-  const int length = ::GetWindowTextLengthW(hwnd);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  const int copied = ::GetWindowTextW(hwnd, text.data(), length + 1);
-  text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-  return text;
-}
-
 // Shell handlers of web and mailto links may be COM objects, which need an
 // apartment on the calling thread.
 class ComApartment {
@@ -133,14 +125,14 @@ class AboutDialog : public ui::Window {
 
   // The labels' captions decide where the links lead, read at the click.
   void OpenWebPage() const {
-    const std::wstring address = WindowText(Item(about_ids::Label(2)));
+    const std::wstring address = ui::WindowText(Item(about_ids::Label(2)));
     ComApartment com;
     ::ShellExecuteW(::GetDesktopWindow(), L"open", address.c_str(), L"", L"c:\\", SW_SHOWNORMAL);
   }
 
   void StartEmail() const {
-    const std::wstring target =
-        MailtoTarget(WindowText(Item(about_ids::Label(3))), kApplicationTitle, identity_.version);
+    const std::wstring target = MailtoTarget(ui::WindowText(Item(about_ids::Label(3))),
+                                             kApplicationTitle, identity_.version);
     ComApartment com;
     ::ShellExecuteW(nullptr, L"open", target.c_str(), L"", L"", SW_SHOWNORMAL);
   }

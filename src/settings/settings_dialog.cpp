@@ -46,14 +46,6 @@ const wchar_t* DesignedText(int id) {
   return L"";
 }
 
-std::wstring WindowText(HWND hwnd) {
-  const int length = ::GetWindowTextLengthW(hwnd);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  const int copied = ::GetWindowTextW(hwnd, text.data(), length + 1);
-  text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-  return text;
-}
-
 }  // namespace
 
 void SettingsDialog::Load() {
@@ -157,11 +149,11 @@ void SettingsDialog::SetOptionState(std::wstring_view key, int state) {
 }
 
 std::wstring SettingsDialog::DisplayText() const {
-  return IsLoaded() ? WindowText(Item(settings_ids::de1)) : std::wstring();
+  return IsLoaded() ? ui::WindowText(Item(settings_ids::de1)) : std::wstring();
 }
 
 std::wstring SettingsDialog::FrameRateText() const {
-  return IsLoaded() ? WindowText(Item(settings_ids::fe)) : std::wstring();
+  return IsLoaded() ? ui::WindowText(Item(settings_ids::fe)) : std::wstring();
 }
 
 void SettingsDialog::UseClassicFrames() {
@@ -234,13 +226,13 @@ void SettingsDialog::StoreOption(int id) {
 }
 
 void SettingsDialog::StoreDisplay() {
-  const auto stored = DisplayStoredForText(WindowText(Item(settings_ids::de1)));
+  const auto stored = DisplayStoredForText(ui::WindowText(Item(settings_ids::de1)));
   if (stored)
     BinkHint::WriteSetting(kDisplayKey, *stored);
 }
 
 void SettingsDialog::StoreFrameRate() {
-  const auto stored = FrameRateStoredForText(WindowText(Item(settings_ids::fe)));
+  const auto stored = FrameRateStoredForText(ui::WindowText(Item(settings_ids::fe)));
   if (stored)
     BinkHint::WriteSetting(kFrameRateKey, *stored);
 }

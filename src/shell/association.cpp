@@ -1,6 +1,6 @@
 #include "shell/association.h"
 
-#include "app/upper_case.h"
+#include "app/text.h"
 
 namespace vintrel {
 namespace {
@@ -8,15 +8,6 @@ namespace {
 constexpr wchar_t kExtensionKey[] = L".bik";
 constexpr wchar_t kTypeName[] = L"bik.video";
 constexpr wchar_t kCommandKey[] = L"bik.video\\shell\\open\\command";
-constexpr std::wstring_view kBlanks = L" \t";
-
-std::wstring_view TrimBlanks(std::wstring_view text) {
-  const auto first = text.find_first_not_of(kBlanks);
-  if (first == std::wstring_view::npos)
-    return {};
-  const auto last = text.find_last_not_of(kBlanks);
-  return text.substr(first, last - first + 1);
-}
 
 // The program an open command starts: the quoted form this program writes,
 // "D\N.exe" "%1", or the unquoted D\N.exe %1 of earlier versions, whose path

@@ -46,6 +46,14 @@ ClassAndStyle ClassFor(const ControlSpec& spec) {
 
 }  // namespace
 
+std::wstring WindowText(HWND hwnd) {
+  const int length = ::GetWindowTextLengthW(hwnd);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  const int copied = ::GetWindowTextW(hwnd, text.data(), length + 1);
+  text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+  return text;
+}
+
 int ScreenDpi() {
   UniqueScreenDc dc(::GetDC(nullptr));
   const int dpi = dc ? ::GetDeviceCaps(dc.get(), LOGPIXELSY) : 96;

@@ -2,11 +2,15 @@
 #include <windows.h>
 
 #include <span>
+#include <string>
 
 #include "ui/control_table.h"
 #include "ui/unique_handle.h"
 
 namespace vintrel::ui {
+
+// The whole text of a window or control.
+std::wstring WindowText(HWND hwnd);
 
 // Screen DPI as the system reports it to this (DPI-aware) program.
 int ScreenDpi();

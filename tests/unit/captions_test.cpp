@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/upper_case.h"
+#include "app/text.h"
 
 namespace vintrel {
 namespace {

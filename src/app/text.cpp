@@ -1,4 +1,4 @@
-#include "app/upper_case.h"
+#include "app/text.h"
 
 #include <algorithm>
 
@@ -26,6 +26,14 @@ std::wstring UpperCase(std::wstring_view text) {
 bool EqualIgnoringCase(std::wstring_view a, std::wstring_view b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                     [](wchar_t x, wchar_t y) { return UpperCaseLetter(x) == UpperCaseLetter(y); });
+}
+
+std::wstring_view TrimBlanks(std::wstring_view text) {
+  const auto first = text.find_first_not_of(kBlanks);
+  if (first == std::wstring_view::npos)
+    return {};
+  const auto last = text.find_last_not_of(kBlanks);
+  return text.substr(first, last - first + 1);
 }
 
 }  // namespace vintrel

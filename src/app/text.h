@@ -15,4 +15,9 @@ std::wstring UpperCase(std::wstring_view text);
 // letters above.
 bool EqualIgnoringCase(std::wstring_view a, std::wstring_view b);
 
+// The blanks that separate words on a command line: spaces and tabs.
+inline constexpr std::wstring_view kBlanks = L" \t";
+// The text without leading and trailing blanks.
+std::wstring_view TrimBlanks(std::wstring_view text);
+
 }  // namespace vintrel
