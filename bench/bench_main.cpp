@@ -1,30 +1,41 @@
 // Times the program against its floors under Wine and prints one Markdown
-// table row per figure: vintrel_bench [--runs N] [--warmup N]
+// table row per figure:
+//   vintrel_bench [--runs N] [--warmup N] [--only startup|play|browse]
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <string>
 
 #include "driver.h"
 #include "measure.h"
 
 int main(int argc, char** argv) {
   vintrel::bench::Plan plan;
+  std::string only;
   for (int i = 1; i + 1 < argc; i += 2) {
     if (std::strcmp(argv[i], "--runs") == 0)
       plan.runs = std::atoi(argv[i + 1]);
     else if (std::strcmp(argv[i], "--warmup") == 0)
       plan.warmup = std::atoi(argv[i + 1]);
+    else if (std::strcmp(argv[i], "--only") == 0)
+      only = argv[i + 1];
   }
   if (plan.runs < 1 || plan.warmup < 0) {
-    std::fprintf(stderr, "usage: vintrel_bench [--runs N] [--warmup N]\n");
+    std::fprintf(stderr,
+                 "usage: vintrel_bench [--runs N] [--warmup N] [--only startup|play|browse]\n");
     return 2;
   }
+  const auto wanted = [&](const char* name) { return only.empty() || only == name; };
   try {
     std::vector<vintrel::bench::Figure> figures;
-    figures.push_back(vintrel::bench::MeasureStartup(plan));
-    figures.push_back(vintrel::bench::MeasurePlay(plan));
-    for (auto& figure : vintrel::bench::MeasureBrowse(plan)) figures.push_back(std::move(figure));
+    if (wanted("startup"))
+      figures.push_back(vintrel::bench::MeasureStartup(plan));
+    if (wanted("play"))
+      figures.push_back(vintrel::bench::MeasurePlay(plan));
+    if (wanted("browse")) {
+      for (auto& figure : vintrel::bench::MeasureBrowse(plan)) figures.push_back(std::move(figure));
+    }
     std::printf("%s\n", vintrel::bench::TableHeader().c_str());
     for (const auto& figure : figures)
       std::printf("%s\n", vintrel::bench::TableRow(figure).c_str());
