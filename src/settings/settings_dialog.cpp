@@ -22,12 +22,18 @@ namespace {
 
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
-const OptionSpec* OptionById(int id) {
-  for (const OptionSpec& option : kOptions) {
-    if (option.controlId == id)
-      return &option;
+// Index into kOptions, or -1.
+int OptionIndexById(int id) {
+  for (size_t i = 0; i < kOptions.size(); ++i) {
+    if (kOptions[i].controlId == id)
+      return static_cast<int>(i);
   }
-  return nullptr;
+  return -1;
+}
+
+const OptionSpec* OptionById(int id) {
+  const int index = OptionIndexById(id);
+  return index < 0 ? nullptr : &kOptions[static_cast<size_t>(index)];
 }
 
 const OptionSpec* OptionByKey(std::wstring_view key) {
@@ -51,6 +57,20 @@ const wchar_t* DesignedText(int id) {
 void SettingsDialog::Load() {
   if (IsLoaded())
     return;
+  // The designed state: every box cleared, the lists at their designed texts.
+  states_.fill(BST_UNCHECKED);
+  displayText_ = DesignedText(settings_ids::de1);
+  frameRateText_ = DesignedText(settings_ids::fe);
+  loaded_ = true;
+  mayStore_ = false;
+
+  RunLoadStep();
+  mayStore_ = true;
+}
+
+bool SettingsDialog::Realize() {
+  if (IsCreated())
+    return true;
   const int dpi = ui::ScreenDpi();
   const int smallSize = ::GetSystemMetrics(SM_CXSMICON);
   smallIcon_.reset(
@@ -65,16 +85,19 @@ void SettingsDialog::Load() {
                     ProgramIcon(),
                     smallIcon_.get()};
   if (!Create(frame))
-    throw AppError(7, L"Недостаточно памяти");
+    return false;
   ::SetWindowTextW(hwnd(), settings_layout::kCaption);
   controls_.emplace();
   controls_->Build(hwnd(), settings_layout::Controls());
   UseClassicFrames();
   FillLists();
+  for (size_t i = 0; i < kOptions.size(); ++i) {
+    ::SendMessageW(Item(kOptions[i].controlId), BM_SETCHECK, static_cast<WPARAM>(states_[i]), 0);
+  }
+  SetListText(settings_ids::de1, displayText_);
+  SetListText(settings_ids::fe, frameRateText_);
   lastFocus_ = Item(settings_ids::pe);
-
-  RunLoadStep();
-  mayStore_ = true;
+  return true;
 }
 
 void SettingsDialog::AcceptRecoveredDefaults() {
@@ -95,6 +118,11 @@ void SettingsDialog::ShowModal() {
       ShowProgramMessage(LoadErrorText(error), kErrorTitle);
       return;
     }
+  }
+  if (!Realize()) {
+    Discard();
+    ShowProgramMessage(LoadErrorText(AppError(7, L"Недостаточно памяти")), kErrorTitle);
+    return;
   }
   modal_ = true;
   ui::RunModal(hwnd(), owner_);
@@ -117,9 +145,11 @@ void SettingsDialog::Discard() {
 }
 
 void SettingsDialog::Dismiss() {
-  if (modal_)
+  if (modal_ && IsCreated())
     ui::ReleaseOwner(hwnd());
   Destroy();
+  loaded_ = false;
+  mayStore_ = false;
 }
 
 void SettingsDialog::OnDestroyed() {
@@ -128,13 +158,15 @@ void SettingsDialog::OnDestroyed() {
   lastFocus_ = nullptr;
   mayStore_ = false;
   modal_ = false;
+  // The controls were the live copy while the window stood.
+  loaded_ = false;
 }
 
 int SettingsDialog::OptionState(std::wstring_view key) const {
   const OptionSpec* option = OptionByKey(key);
   if (!option || !IsLoaded())
     return 0;
-  return static_cast<int>(::SendMessageW(Item(option->controlId), BM_GETCHECK, 0, 0));
+  return states_[static_cast<size_t>(option - kOptions.data())];
 }
 
 void SettingsDialog::SetOptionState(std::wstring_view key, int state) {
@@ -149,11 +181,18 @@ void SettingsDialog::SetOptionState(std::wstring_view key, int state) {
 }
 
 std::wstring SettingsDialog::DisplayText() const {
-  return IsLoaded() ? ui::WindowText(Item(settings_ids::de1)) : std::wstring();
+  return IsLoaded() ? ListText(settings_ids::de1) : std::wstring();
 }
 
 std::wstring SettingsDialog::FrameRateText() const {
-  return IsLoaded() ? ui::WindowText(Item(settings_ids::fe)) : std::wstring();
+  return IsLoaded() ? ListText(settings_ids::fe) : std::wstring();
+}
+
+std::wstring SettingsDialog::ListText(int id) const {
+  // A shown list holds what the user typed or chose.
+  if (IsCreated())
+    return ui::WindowText(Item(id));
+  return id == settings_ids::de1 ? displayText_ : frameRateText_;
 }
 
 void SettingsDialog::UseClassicFrames() {
@@ -195,44 +234,50 @@ void SettingsDialog::RunLoadStep() {
 }
 
 void SettingsDialog::SetListText(int id, const std::wstring& text) {
+  if (!IsCreated()) {
+    (id == settings_ids::de1 ? displayText_ : frameRateText_) = text;
+    return;
+  }
   settingText_ = true;
   ::SetWindowTextW(Item(id), text.c_str());
   settingText_ = false;
 }
 
 void SettingsDialog::AssignState(int id, int state) {
-  HWND box = Item(id);
-  if (static_cast<int>(::SendMessageW(box, BM_GETCHECK, 0, 0)) == state)
+  const int index = OptionIndexById(id);
+  if (index < 0 || states_[static_cast<size_t>(index)] == state)
     return;
-  ::SendMessageW(box, BM_SETCHECK, static_cast<WPARAM>(state), 0);
+  states_[static_cast<size_t>(index)] = state;
+  if (IsCreated())
+    ::SendMessageW(Item(id), BM_SETCHECK, static_cast<WPARAM>(state), 0);
   StoreOption(id);
 }
 
 void SettingsDialog::OnOptionClicked(int id) {
   // The greyed state only ever comes from the file; a click leaves it checked.
-  HWND box = Item(id);
-  const bool checked = ::SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
-  ::SendMessageW(box, BM_SETCHECK, checked ? BST_UNCHECKED : BST_CHECKED, 0);
-  StoreOption(id);
+  const int index = OptionIndexById(id);
+  if (index < 0)
+    return;
+  const bool checked = states_[static_cast<size_t>(index)] == BST_CHECKED;
+  AssignState(id, checked ? BST_UNCHECKED : BST_CHECKED);
 }
 
 void SettingsDialog::StoreOption(int id) {
-  const OptionSpec* option = OptionById(id);
-  if (!option)
+  const int index = OptionIndexById(id);
+  if (index < 0)
     return;
-  const int state = static_cast<int>(::SendMessageW(Item(id), BM_GETCHECK, 0, 0));
-  if (const auto text = StoredTextForState(state))
-    BinkHint::WriteSetting(option->key, *text);
+  if (const auto text = StoredTextForState(states_[static_cast<size_t>(index)]))
+    BinkHint::WriteSetting(kOptions[static_cast<size_t>(index)].key, *text);
 }
 
 void SettingsDialog::StoreDisplay() {
-  const auto stored = DisplayStoredForText(ui::WindowText(Item(settings_ids::de1)));
+  const auto stored = DisplayStoredForText(ListText(settings_ids::de1));
   if (stored)
     BinkHint::WriteSetting(kDisplayKey, *stored);
 }
 
 void SettingsDialog::StoreFrameRate() {
-  const auto stored = FrameRateStoredForText(ui::WindowText(Item(settings_ids::fe)));
+  const auto stored = FrameRateStoredForText(ListText(settings_ids::fe));
   if (stored)
     BinkHint::WriteSetting(kFrameRateKey, *stored);
 }

@@ -1,10 +1,12 @@
 #pragma once
 #include <windows.h>
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "settings/settings_values.h"
 #include "ui/controls.h"
 #include "ui/unique_handle.h"
 #include "ui/window.h"
@@ -14,16 +16,22 @@ namespace vintrel {
 // The settings window "Настройки". While it is loaded its controls are the
 // program's working copy of the playback options; the file is read at every
 // load and written at every change and every unload.
+//
+// Loaded is a state, not a window: start-up loads it and every play loads,
+// reads and unloads it, but only "Настройки" shows it. So the states and list
+// texts live here, and the window and its controls are built from them when
+// it is shown: building them costs more than the rest of a start-up or play.
 class SettingsDialog : public ui::Window {
  public:
   // The main window, which the settings window stays in front of.
   void SetOwner(HWND owner) { owner_ = owner; }
 
-  bool IsLoaded() const { return IsCreated(); }
+  bool IsLoaded() const { return loaded_; }
 
-  // Creates the window hidden and runs the load step. Throws AppError when a
-  // stored value cannot be applied; the window then stays loaded with the
-  // controls read so far, as start-up expects. No-op when already loaded.
+  // Runs the load step; the window itself is built only when shown. Throws
+  // AppError when a stored value cannot be applied; the dialog then stays
+  // loaded with the values read so far, as start-up expects. No-op when
+  // already loaded.
   void Load();
   // Loads if needed, then shows the window modally until it is unloaded.
   void ShowModal();
@@ -50,6 +58,9 @@ class SettingsDialog : public ui::Window {
 
  private:
   void RunLoadStep();
+  // Builds the window and its controls from the loaded state.
+  bool Realize();
+  std::wstring ListText(int id) const;
   void OnCommand(int id, int code, HWND control);
   void StoreOption(int id);
   void StoreDisplay();
@@ -64,7 +75,11 @@ class SettingsDialog : public ui::Window {
   void Dismiss();
 
   HWND owner_ = nullptr;
-  std::optional<ui::ControlSet> controls_;  // one per load: it holds that window's font
+  bool loaded_ = false;
+  std::array<int, kOptions.size()> states_{};  // in the order of kOptions
+  std::wstring displayText_;                   // of "de1" while there is no window
+  std::wstring frameRateText_;                 // of "fe" while there is no window
+  std::optional<ui::ControlSet> controls_;     // one per load: it holds that window's font
   ui::UniqueIcon smallIcon_;
   HWND lastFocus_ = nullptr;
   // Whether the close step may store: only what the file said (or what the
