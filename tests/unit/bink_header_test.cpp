@@ -20,7 +20,7 @@ const std::vector<uint8_t> kSampleHeader = {
     0xA0, 0x86, 0x01, 0x00, 0x09, 0x0D, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00,
     0x00, 0x00, 0x00, 0x10, 0x00, 0x00, 0x80, 0xBB, 0x00, 0x60, 0x00, 0x00, 0x00, 0x00};
 
-BikSpec SampleSpec() {
+const BikSpec kSampleSpec = [] {
   BikSpec spec;
   spec.sizeField = 0x19C;
   spec.frameCount = 5;
@@ -29,45 +29,40 @@ BikSpec SampleSpec() {
   spec.height = 480;
   spec.fpsNumerator = 100000;
   spec.fpsDenominator = 3337;
-  spec.tracks = {
-      {.sampleRate = 48000, .flags = kBikStereo | kBikSixteenBit, .maxPacketSize = 0x1000}};
+  spec.tracks = {{48000, kBikStereo | kBikSixteenBit, 0x1000}};
   return spec;
-}
+}();
 
-BinkHeader SampleRecord() {
-  BinkHeader h;
-  h.signature = "BIK";
-  h.frameType = FrameType::colour;
-  h.frameCount = 5;
-  h.maxFrameSize = 68;
-  h.width = 640;
-  h.height = 480;
-  h.frameRateNumerator = 100000;
-  h.frameRateDenominator = 3337;
-  h.frameRate = 30;
-  h.audioTracks = 1;
-  h.hasAudio = true;
-  h.sampleRate = 48000;
-  h.channels = 2;
-  h.sampleBits = 16;
-  return h;
-}
+const BinkHeader kSampleRecord{.signature = "BIK",
+                               .frameType = FrameType::colour,
+                               .frameCount = 5,
+                               .maxFrameSize = 68,
+                               .width = 640,
+                               .height = 480,
+                               .frameRateNumerator = 100000,
+                               .frameRateDenominator = 3337,
+                               .frameRate = 30,
+                               .audioTracks = 1,
+                               .hasAudio = true,
+                               .sampleRate = 48000,
+                               .channels = 2,
+                               .sampleBits = 16};
 
 DecodedHeader Decode(const BikSpec& spec) {
   return decodeBinkHeader(MakeBikHeader(spec));
 }
 
 TEST(BinkHeaderDecode, SampleHeaderGivesEveryField) {
-  EXPECT_EQ(MakeBikHeader(SampleSpec()), kSampleHeader);
+  EXPECT_EQ(MakeBikHeader(kSampleSpec), kSampleHeader);
   const DecodedHeader decoded = decodeBinkHeader(kSampleHeader);
   EXPECT_TRUE(decoded.valid);
-  EXPECT_EQ(decoded.header, SampleRecord());
+  EXPECT_EQ(decoded.header, kSampleRecord);
 }
 
 TEST(BinkHeaderDecode, InvalidSignatureGivesTheZeroRecordWhateverFollows) {
   for (const std::string& signature :
        std::vector<std::string>{"bik", "BIk", "KIB", "BI", std::string("BI\0", 3), ""}) {
-    BikSpec spec = SampleSpec();
+    BikSpec spec = kSampleSpec;
     spec.signature = signature;
     const DecodedHeader decoded = Decode(spec);
     EXPECT_FALSE(decoded.valid) << signature;
@@ -80,13 +75,10 @@ TEST(BinkHeaderDecode, ShortInputReadsAsZeroPadded) {
   const std::vector<uint8_t> justSignature = {'B', 'I', 'K'};
   const DecodedHeader decoded = decodeBinkHeader(justSignature);
   ASSERT_TRUE(decoded.valid);
-  BinkHeader expected;
-  expected.signature = "BIK";
-  expected.frameType = FrameType::colour;
-  EXPECT_EQ(decoded.header, expected);
+  EXPECT_EQ(decoded.header, (BinkHeader{.signature = "BIK", .frameType = FrameType::colour}));
 
   // Cut inside the track's flags: the rate survives, the flags read as zero.
-  BikSpec spec = SampleSpec();
+  BikSpec spec = kSampleSpec;
   spec.truncateTo = 50;
   const BinkHeader cut = Decode(spec).header;
   EXPECT_EQ(cut.sampleRate, 48000u);
@@ -97,8 +89,7 @@ TEST(BinkHeaderDecode, ShortInputReadsAsZeroPadded) {
 TEST(BinkHeaderDecode, LargestValuesDecodeUnchanged) {
   BikSpec spec;
   spec.frameCount = spec.maxFrameSize = spec.width = spec.height = 0xFFFFFFFF;
-  spec.fpsNumerator = spec.fpsDenominator = 0xFFFFFFFF;
-  spec.videoFlags = 0xFFFFFFFF;
+  spec.fpsNumerator = spec.fpsDenominator = spec.videoFlags = 0xFFFFFFFF;
   const BinkHeader h = Decode(spec).header;
   EXPECT_EQ(h.frameCount, 0xFFFFFFFFu);
   EXPECT_EQ(h.maxFrameSize, 0xFFFFFFFFu);
@@ -124,22 +115,21 @@ TEST(BinkHeaderDecode, GrayFlagAloneDecidesTheFrameType) {
 }
 
 TEST(BinkHeaderDecode, FrameRateRoundsHalvesUp) {
+  constexpr uint32_t kMax = 0xFFFFFFFF;
   const struct {
     uint32_t numerator, denominator, expected;
-  } cases[] = {
-      {100000, 3337, 30},
-      {30, 1, 30},
-      {25, 1, 25},
-      {30, 0, 30},
-      {5, 2, 3},
-      {3, 2, 2},
-      {7, 4, 2},
-      {1, 3, 0},
-      {0, 0, 0},
-      {0xFFFFFFFF, 0, 0xFFFFFFFF},
-      {0xFFFFFFFF, 2, 0x80000000},
-      {0xFFFFFFFF, 0xFFFFFFFE, 1},
-  };
+  } cases[] = {{100000, 3337, 30},
+               {30, 1, 30},
+               {25, 1, 25},
+               {30, 0, 30},
+               {5, 2, 3},
+               {3, 2, 2},
+               {7, 4, 2},
+               {1, 3, 0},
+               {0, 0, 0},
+               {kMax, 0, kMax},
+               {kMax, 2, 0x80000000},
+               {kMax, kMax - 1, 1}};
   for (const auto& c : cases) {
     BikSpec spec;
     spec.fpsNumerator = c.numerator;
@@ -203,7 +193,7 @@ TEST_F(BinkFileRead, ValidFileUnderANonAsciiName) {
   const HeaderReading reading = readBinkHeader(dir_.wstring() + L"/видео с пробелом.bik");
   EXPECT_EQ(reading.outcome, HeaderOutcome::valid);
   EXPECT_EQ(reading.signatureText, "BIK");
-  EXPECT_EQ(reading.header, SampleRecord());
+  EXPECT_EQ(reading.header, kSampleRecord);
 }
 
 TEST_F(BinkFileRead, HeaderPastTheFirst56BytesIsRead) {

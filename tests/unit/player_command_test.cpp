@@ -99,48 +99,37 @@ TEST(PlayerPath, AddsThePlayerToTheFolder) {
   EXPECT_EQ(PlayerPath(L"C:\\"), L"C:\\vintrel.dll");
 }
 
-class Switches : public ::testing::Test {
- protected:
-  std::wstring Build(std::wstring_view display, std::wstring_view rate) {
-    return BuildSwitches([this](std::wstring_view key) { return states[std::wstring(key)]; },
-                         display, rate);
-  }
-  std::map<std::wstring, int> states;
-};
-
-TEST_F(Switches, NothingChosenGivesNothing) {
-  EXPECT_EQ(Build(L"В окне", L"Авто"), L"");
-}
-
-TEST_F(Switches, AllOptionsInTheirOwnOrderThenDisplayThenRate) {
+TEST(Switches, CheckedBoxesInTheirOwnOrderThenTheListsExactTexts) {
+  using States = std::map<std::wstring, int>;
+  States all;
   for (const auto* key :
        {L"re", L"pe", L"ce", L"ne", L"je", L"ze", L"ke", L"le", L"se", L"qe", L"ie", L"we", L"ge"})
-    states[key] = 1;
-  EXPECT_EQ(Build(L"1024x768", L"30.0"),
-            L" /R /C /P /N /J /Z /L /S /Q /I100 /W-1 /G /K /D11 /F30.0");
-}
-
-TEST_F(Switches, MaximumRateIsABareF) {
-  states[L"ie"] = 1;
-  states[L"we"] = 1;
-  EXPECT_EQ(Build(L"В окне", L"Максимум"), L" /I100 /W-1 /F");
-}
-
-TEST_F(Switches, OnlyCheckedBoxesCount) {
-  states[L"re"] = 2;
-  states[L"ke"] = 1;
-  states[L"ge"] = -1;
-  states[L"se"] = 3;
-  EXPECT_EQ(Build(L"", L""), L" /K");
-}
-
-TEST_F(Switches, ListTextsMatchExactly) {
-  EXPECT_EQ(Build(L"800x600", L""), L" /D9");
-  EXPECT_EQ(Build(L"1280x1024", L"5.0"), L" /D13 /F5.0");
-  EXPECT_EQ(Build(L"320x200", L"60.0"), L" /D1 /F60.0");
-  EXPECT_EQ(Build(L"800X600", L"30"), L"");
-  EXPECT_EQ(Build(L"800x600 ", L" 30.0"), L"");
-  EXPECT_EQ(Build(L"320x400", L"максимум"), L" /D3");
+    all[key] = 1;
+  const struct {
+    States states;
+    const wchar_t *display, *rate, *expected;
+  } cases[] = {
+      {{}, L"В окне", L"Авто", L""},
+      {all, L"1024x768", L"30.0", L" /R /C /P /N /J /Z /L /S /Q /I100 /W-1 /G /K /D11 /F30.0"},
+      {{{L"ie", 1}, {L"we", 1}}, L"В окне", L"Максимум", L" /I100 /W-1 /F"},
+      // Greyed boxes, and numbers no box takes, add nothing.
+      {{{L"re", 2}, {L"ke", 1}, {L"ge", -1}, {L"se", 3}}, L"", L"", L" /K"},
+      {{}, L"800x600", L"", L" /D9"},
+      {{}, L"1280x1024", L"5.0", L" /D13 /F5.0"},
+      {{}, L"320x200", L"60.0", L" /D1 /F60.0"},
+      {{}, L"800X600", L"30", L""},
+      {{}, L"800x600 ", L" 30.0", L""},
+      {{}, L"320x400", L"максимум", L" /D3"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message()
+                 << c.states.size() << " options, " << c.display << ", " << c.rate);
+    const auto stateOf = [&](std::wstring_view key) {
+      const auto found = c.states.find(std::wstring(key));
+      return found == c.states.end() ? 0 : found->second;
+    };
+    EXPECT_EQ(BuildSwitches(stateOf, c.display, c.rate), c.expected);
+  }
 }
 
 }  // namespace
