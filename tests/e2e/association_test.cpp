@@ -2,10 +2,10 @@
 // registry the shell reads, and through the shell opening a .bik file.
 #include <gtest/gtest.h>
 
-#include "app/main_window_ids.h"
 #include "bik_maker.h"
 #include "e2e_test.h"
 #include "settings/settings_dialog_ids.h"
+#include "settings_driver.h"
 #include "shell_driver.h"
 
 namespace vintrel::e2e {
@@ -33,46 +33,21 @@ Association ReadAssociation() {
           ReadRegString(HKEY_CLASSES_ROOT, L"bik.video\\shell\\open\\command")};
 }
 
-bool AnyTypeKeyLeft() {
-  for (const wchar_t* key : {L"bik.video", L"bik.video\\DefaultIcon", L"bik.video\\shell",
-                             L"bik.video\\shell\\open", L"bik.video\\shell\\open\\command"}) {
-    if (KeyExists(HKEY_CLASSES_ROOT, key))
-      return true;
-  }
-  return false;
-}
-
-std::string ValidBik() {
-  BikSpec spec;
-  spec.frameCount = 3;
-  spec.width = 320;
-  spec.height = 240;
-  spec.fpsNumerator = 25;
-  spec.fpsDenominator = 1;
-  const std::vector<uint8_t> bytes = MakeBikHeader(spec);
-  return std::string(bytes.begin(), bytes.end());
-}
-
 class AssociationTest : public E2eTest {
  protected:
   // Starts the program and opens its settings window, as a user would.
+  // Without a settings file the first start only reports its recovery.
   void OpenSettings() {
     App& app = StartApp();
     pid_ = app.Pid();
-    HWND main = app.WaitForMainWindow();
-    // Without a settings file the first start only reports its recovery.
-    Click(Control(main, main_ids::Command2));
-    settings_ = WaitForWindowWithControl(pid_, settings_ids::Command1);
+    settings_ = OpenSettingsWindow(pid_, app.WaitForMainWindow());
   }
 
   // Presses a button of the settings window and returns the box it brings
   // up, closing the box.
   MessageBoxInfo Press(int buttonId) {
     Click(Control(settings_, buttonId));
-    const MessageBoxInfo box = WaitForMessageBox(pid_);
-    Answer(box, IDOK);
-    EXPECT_TRUE(WaitForWindowGone(box.hwnd));
-    return box;
+    return AnswerNextMessageBox(pid_);
   }
 
   void ExpectConfirmation(const MessageBoxInfo& box, const wchar_t* text) {
@@ -102,7 +77,7 @@ TEST_F(AssociationTest, RegisteredTwiceTheShellOpensBikFilesWithTheProgram) {
   ExpectConfirmation(Press(settings_ids::Command1), kRegistered);
   EXPECT_EQ(ReadAssociation(), Expected());
 
-  const std::filesystem::path video = Folder().AddFile(L"мой ролик.bik", ValidBik());
+  const std::filesystem::path video = Folder().AddFile(L"мой ролик.bik", BikBytes({}));
   const UniqueHandle opened = ShellOpen(video);
   const std::vector<PlayerRecord> plays = Folder().WaitForPlayerRecords(1);
   ASSERT_EQ(plays.size(), 1u);
@@ -122,7 +97,7 @@ TEST_F(AssociationTest, RemovalConfirmsAlsoWhenNothingWasRegistered) {
   ASSERT_EQ(ReadAssociation(), Expected());
   ExpectConfirmation(Press(settings_ids::Command3), kRemoved);
   EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L".bik"));
-  EXPECT_FALSE(AnyTypeKeyLeft());
+  EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L"bik.video"));
 }
 
 TEST_F(AssociationTest, RemovalLeavesWhatOtherProgramsKeepUnderBik) {
@@ -133,17 +108,34 @@ TEST_F(AssociationTest, RemovalLeavesWhatOtherProgramsKeepUnderBik) {
   ExpectConfirmation(Press(settings_ids::Command3), kRemoved);
   EXPECT_EQ(ReadRegString(HKEY_CLASSES_ROOT, L".bik"), L"bik.video");
   EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, L".bik\\ShellNew"));
-  EXPECT_FALSE(AnyTypeKeyLeft());
+  EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L"bik.video"));
 }
 
-TEST_F(AssociationTest, RemovalSparesBikWhenAnotherProgramTookItOver) {
+// Another program's registration is not ours to remove: not when it owned
+// ".bik" before the program was ever linked, nor when it took ".bik" over
+// after that.
+TEST_F(AssociationTest, RemovalLeavesAnotherProgramsRegistrationWhole) {
+  const std::wstring otherCommand = L"\"C:\\Other\\player.exe\" \"%1\"";
+  WriteRegString(HKEY_CLASSES_ROOT, L".bik", L"OtherPlayer.Video");
+  WriteRegString(HKEY_CLASSES_ROOT, L".bik\\OpenWithProgids", L"");
+  WriteRegString(HKEY_CLASSES_ROOT, L"OtherPlayer.Video\\shell\\open\\command", otherCommand);
   OpenSettings();
+  const auto expectOthersWhole = [&] {
+    EXPECT_EQ(ReadRegString(HKEY_CLASSES_ROOT, L".bik"), L"OtherPlayer.Video");
+    EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, L".bik\\OpenWithProgids"));
+    EXPECT_EQ(ReadRegString(HKEY_CLASSES_ROOT, L"OtherPlayer.Video\\shell\\open\\command"),
+              otherCommand);
+    EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L"bik.video"));
+  };
+  ExpectConfirmation(Press(settings_ids::Command3), kRemoved);
+  expectOthersWhole();
+
   Press(settings_ids::Command1);
   WriteRegString(HKEY_CLASSES_ROOT, L".bik", L"OtherPlayer.Video");
-
   ExpectConfirmation(Press(settings_ids::Command3), kRemoved);
-  EXPECT_EQ(ReadRegString(HKEY_CLASSES_ROOT, L".bik"), L"OtherPlayer.Video");
-  EXPECT_FALSE(AnyTypeKeyLeft());
+  expectOthersWhole();
+  // The other program's type is its own business: tidy up after the case.
+  RegDeleteTreeW(HKEY_CLASSES_ROOT, L"OtherPlayer.Video");
 }
 
 TEST_F(AssociationTest, ARefusedWriteIsReportedInsteadOfConfirmed) {
@@ -156,7 +148,7 @@ TEST_F(AssociationTest, ARefusedWriteIsReportedInsteadOfConfirmed) {
   EXPECT_NE(box.text.find(L"HKEY_CLASSES_ROOT\\.bik"), std::wstring::npos) << ToUtf8(box.text);
   EXPECT_NE(box.text.find(L"(5)"), std::wstring::npos) << ToUtf8(box.text);
   // The first failure ends the registration: nothing half made beyond it.
-  EXPECT_FALSE(AnyTypeKeyLeft());
+  EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, L"bik.video"));
 }
 
 }  // namespace

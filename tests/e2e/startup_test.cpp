@@ -1,6 +1,6 @@
 // Start-up as a user meets it: the main window, its caption and status line,
-// the stored options applied under the error trap, and the recovery of a
-// broken settings file.
+// the stored options applied under the error trap, the recovery of a broken
+// settings file, and the end of the program with its window.
 #include <gtest/gtest.h>
 
 #include "app/main_window_ids.h"
@@ -11,106 +11,86 @@ namespace {
 
 namespace ids = main_ids;
 
-// A complete, valid settings file as the program itself writes it.
-constexpr std::string_view kValidIni =
-    "[main]\r\nre=1\r\npe=0\r\nce=1\r\nne=0\r\nje=0\r\nze=0\r\nke=0\r\nle=0\r\nse=0\r\n"
-    "qe=0\r\nie=0\r\nwe=0\r\nge=0\r\nee=0\r\nde=11\r\nfe=auto\r\n";
+constexpr wchar_t kRecovered[] = L"Настройки восстановлены. Ошибка номер 13: Несоответствие типа";
 
 class StartupTest : public E2eTest {
  protected:
-  std::wstring Status(HWND main) { return StatusText(Control(main, ids::Status)); }
-
-  // Closes the main window as a user would and waits for the process to end.
-  void CloseAndWait(HWND main, App& app) {
-    PostClose(main);
-    const auto code = app.WaitForExit();
-    ASSERT_TRUE(code.has_value()) << "the program did not end after its window closed";
+  // Starts the program on `ini` (on no file when it is empty) and waits for
+  // the status line to say `status`.
+  void Start(std::string_view ini, std::wstring_view status) {
+    if (!ini.empty())
+      WriteIniBytes(ini);
+    app_ = &StartApp();
+    main_ = app_->WaitForMainWindow();
+    ASSERT_TRUE(WaitUntil([&] { return Status() == status; })) << ToUtf8(Status());
   }
+
+  std::wstring Status() const { return StatusText(Control(main_, ids::Status)); }
+
+  // Closes the main window as a user would: the program ends, and cleanly.
+  void CloseAndWait() {
+    PostClose(main_);
+    const std::optional<DWORD> code = app_->WaitForExit();
+    ASSERT_TRUE(code.has_value()) << "the program did not end after its window closed";
+    EXPECT_EQ(*code, 0u);
+  }
+
+  App* app_ = nullptr;
+  HWND main_ = nullptr;
 };
 
-TEST_F(StartupTest, MainWindowShowsCaptionStatusAndInitialState) {
-  WriteIniBytes(kValidIni);
-  App& app = StartApp();
-  HWND main = app.WaitForMainWindow();
-
+TEST_F(StartupTest, MainWindowShowsCaptionStatusAndInitialStateAndClosingEndsTheProgram) {
+  Start(kValidIni, L"0  ");
   const VersionInfo version = ReadVersionInfo(Folder().Exe());
-  EXPECT_EQ(Text(main), L"VINTREL ver 1.2.48  " + version.companyName);
-  EXPECT_FALSE(version.companyName.empty());
-  ASSERT_TRUE(WaitUntil([&] { return Status(main) == L"0  "; })) << ToUtf8(Status(main));
+  EXPECT_FALSE(version.companyName.empty()) << "the program names no company";
+  EXPECT_EQ(Text(main_), L"VINTREL ver 1.2.48  " + version.companyName);
 
-  EXPECT_EQ(FocusedControlId(main), ids::Command1);
-  EXPECT_FALSE(IsVisible(Control(main, ids::kov)));
-  EXPECT_EQ(Text(Control(main, ids::kov)), L"\"");
-  EXPECT_FALSE(IsVisible(Control(main, ids::PicBullsEye)));
-  EXPECT_TRUE(IsVisible(Control(main, ids::bikfile)));
-  EXPECT_EQ(Text(Control(main, ids::bikfile)), L"");
-
-  EXPECT_FALSE(IsEnabled(Control(main, ids::Frame2)));
+  EXPECT_EQ(FocusedControlId(main_), ids::Command1);
+  EXPECT_FALSE(IsVisible(Control(main_, ids::kov)));
+  EXPECT_EQ(Text(Control(main_, ids::kov)), L"\"");
+  EXPECT_FALSE(IsVisible(Control(main_, ids::PicBullsEye)));
+  EXPECT_TRUE(IsVisible(Control(main_, ids::bikfile)));
+  EXPECT_EQ(Text(Control(main_, ids::bikfile)), L"");
+  EXPECT_FALSE(IsEnabled(Control(main_, ids::Frame2)));
   for (int n : {3, 10, 9, 11, 16, 13, 17}) {
-    EXPECT_FALSE(IsEnabled(Control(main, ids::Label(n)))) << "Label" << n;
+    EXPECT_FALSE(IsEnabled(Control(main_, ids::Label(n)))) << "Label" << n;
   }
-  EXPECT_TRUE(IsEnabled(Control(main, ids::Label(12))));
+  EXPECT_TRUE(IsEnabled(Control(main_, ids::Label(12))));
 
-  const std::vector<int> expectedTabs = {ids::Command1, ids::Command2, ids::bikfile, ids::Command4,
-                                         ids::cmdAddFile};
-  EXPECT_EQ(TabOrder(main), expectedTabs);
-
-  CloseAndWait(main, app);
+  CloseAndWait();
   EXPECT_EQ(ReadIniBytes(), kValidIni) << "a clean start and close must not rewrite the file";
 }
 
 TEST_F(StartupTest, FirstStartWithoutSettingsRecoversTheDefaults) {
-  App& app = StartApp();
-  HWND main = app.WaitForMainWindow();
-  ASSERT_TRUE(WaitUntil([&] {
-    return Status(main) == L"Настройки восстановлены. Ошибка номер 13: Несоответствие типа";
-  })) << ToUtf8(Status(main));
-
-  std::wstring expected =
+  Start("", kRecovered);
+  const std::wstring expected =
       L"[main]\r\nre=1\r\npe=0\r\nce=1\r\nne=0\r\nje=0\r\nze=0\r\nke=0\r\nle=0\r\nse=0\r\n"
       L"qe=0\r\nie=0\r\nwe=0\r\nge=0\r\nee=0\r\nde=11\r\n";
   EXPECT_EQ(ReadIniText(), expected);
 
-  CloseAndWait(main, app);
+  CloseAndWait();
   EXPECT_EQ(ReadIniText(), expected + L"fe=auto\r\n");
 }
 
 TEST_F(StartupTest, EmptyDisplayModeEndsInTheRecoveryOfEveryOption) {
-  WriteIniBytes(
+  Start(
       "[main]\r\nre=0\r\npe=1\r\nce=0\r\nne=1\r\nje=0\r\nze=0\r\nke=0\r\nle=0\r\nse=0\r\n"
-      "qe=0\r\nie=0\r\nwe=0\r\nge=0\r\nde=\r\nfe=max\r\n");
-  HWND main = StartAndWaitForMainWindow();
-  ASSERT_TRUE(WaitUntil([&] {
-    return Status(main) == L"Настройки восстановлены. Ошибка номер 13: Несоответствие типа";
-  })) << ToUtf8(Status(main));
+      "qe=0\r\nie=0\r\nwe=0\r\nge=0\r\nde=\r\nfe=max\r\n",
+      kRecovered);
   const std::wstring text = ReadIniText();
-  EXPECT_NE(text.find(L"re=1\r\n"), std::wstring::npos);
-  EXPECT_NE(text.find(L"pe=0\r\n"), std::wstring::npos);
-  EXPECT_NE(text.find(L"de=11\r\n"), std::wstring::npos);
-  EXPECT_NE(text.find(L"fe=max\r\n"), std::wstring::npos) << "the recovery leaves fe alone";
+  for (const wchar_t* line : {L"re=1\r\n", L"pe=0\r\n", L"de=11\r\n", L"fe=max\r\n"}) {
+    EXPECT_NE(text.find(line), std::wstring::npos) << ToUtf8(line) << " is missing; fe stays";
+  }
 }
 
 TEST_F(StartupTest, OverflowIsReportedAndTheFileIsLeftAlone) {
-  const std::string ini(
-      "[main]\r\nre=99999\r\npe=0\r\nce=1\r\nne=0\r\nje=0\r\nze=0\r\nke=0\r\nle=0\r\nse=0\r\n"
-      "qe=0\r\nie=0\r\nwe=0\r\nge=0\r\nee=0\r\nde=9\r\nfe=25.0\r\n");
-  WriteIniBytes(ini);
-  App& app = StartApp();
-  HWND main = app.WaitForMainWindow();
-  ASSERT_TRUE(WaitUntil([&] { return Status(main) == L"6  Переполнение"; }))
-      << ToUtf8(Status(main));
+  std::string ini(kValidIni);
+  ini.replace(ini.find("re=1"), 4, "re=99999");
+  Start(ini, L"6  Переполнение");
   EXPECT_EQ(ReadIniBytes(), ini);
-  // Nothing half-read is stored at the end either: de=9 and fe=25.0 survive.
-  CloseAndWait(main, app);
+  // Nothing half-read is stored at the end either: de and fe survive.
+  CloseAndWait();
   EXPECT_EQ(ReadIniBytes(), ini);
-}
-
-TEST_F(StartupTest, ClosingTheWindowEndsTheProgram) {
-  WriteIniBytes(kValidIni);
-  App& app = StartApp();
-  HWND main = app.WaitForMainWindow();
-  CloseAndWait(main, app);
-  EXPECT_FALSE(app.IsRunning());
 }
 
 }  // namespace

@@ -59,6 +59,11 @@ std::vector<uint8_t> MakeBikHeader(const BikSpec& spec) {
   return out;
 }
 
+std::string BikBytes(const BikSpec& spec) {
+  const std::vector<uint8_t> bytes = MakeBikHeader(spec);
+  return std::string(bytes.begin(), bytes.end());
+}
+
 bool WriteFile(const std::filesystem::path& path, std::span<const uint8_t> bytes) {
 #ifdef _WIN32
   std::unique_ptr<std::FILE, FileCloser> file(_wfopen(path.c_str(), L"wb"));

@@ -39,6 +39,8 @@ struct BikSpec {
 };
 
 std::vector<uint8_t> MakeBikHeader(const BikSpec& spec);
+// The same bytes as a string, for the helpers that write files from text.
+std::string BikBytes(const BikSpec& spec);
 
 // Replaces the file; false when it cannot be written.
 bool WriteFile(const std::filesystem::path& path, std::span<const uint8_t> bytes);

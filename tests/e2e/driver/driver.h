@@ -91,6 +91,13 @@ class TestFolder {
 
 // ---- Settings file and registry --------------------------------------------
 
+// A complete, valid settings file as the program writes it: every box but
+// "re", "ce" and "ie" cleared, "800x600", "Максимум". A play with it passes
+// " /R /C /I100 /D9 /F".
+inline constexpr std::string_view kValidIni =
+    "[main]\r\nre=1\r\npe=0\r\nce=1\r\nne=0\r\nje=0\r\nze=0\r\nke=0\r\nle=0\r\nse=0\r\n"
+    "qe=0\r\nie=1\r\nwe=0\r\nge=0\r\nee=0\r\nde=9\r\nfe=max\r\n";
+
 std::filesystem::path IniPath();  // %WINDIR%\vintrel.ini
 void DeleteIni();
 bool IniExists();
@@ -159,6 +166,11 @@ int GetCheck(HWND button);    // BST_UNCHECKED, BST_CHECKED, BST_INDETERMINATE
 void Click(HWND button);      // posted: returns at once, even if the click opens a modal box
 void ClickSync(HWND button);  // sent: returns when the click handler has finished
 void PostClose(HWND window);  // WM_CLOSE, posted
+// Returns once the window's thread has handled what was posted to it before
+// (or is pumping the modal loop of a box it shows).
+inline void Sync(HWND window) {
+  Send(window, WM_NULL);
+}
 
 HWND FocusedWindow(HWND window);    // focus of the window's thread (may be nullptr)
 int FocusedControlId(HWND window);  // 0 when nothing has the focus
@@ -197,6 +209,9 @@ std::optional<MessageBoxInfo> FindMessageBox(DWORD pid);
 MessageBoxInfo WaitForMessageBox(DWORD pid, Millis timeout = kDefaultTimeout);
 // Presses the button with this id (IDOK, IDYES...) without waiting for it.
 void Answer(const MessageBoxInfo& box, int buttonId);
+// Waits for the next message box, presses `buttonId`, waits for the box to
+// go, and returns what it showed.
+MessageBoxInfo AnswerNextMessageBox(DWORD pid, int buttonId = IDOK);
 bool WaitForWindowGone(HWND hwnd, Millis timeout = kDefaultTimeout);
 
 // The icon an icon-style static holds. Icon handles belong to one process

@@ -84,6 +84,14 @@ void Answer(const MessageBoxInfo& box, int buttonId) {
                reinterpret_cast<LPARAM>(button));
 }
 
+MessageBoxInfo AnswerNextMessageBox(DWORD pid, int buttonId) {
+  const MessageBoxInfo box = WaitForMessageBox(pid);
+  Answer(box, buttonId);
+  if (!WaitForWindowGone(box.hwnd))
+    throw Failure("the message box \"" + ToUtf8(box.text) + "\" stayed after its answer");
+  return box;
+}
+
 bool WaitForWindowGone(HWND hwnd, Millis timeout) {
   return WaitUntil([&] { return !IsWindow(hwnd) || !IsWindowVisible(hwnd); }, timeout);
 }

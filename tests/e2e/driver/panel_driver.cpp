@@ -5,6 +5,8 @@
 
 #include <cstring>
 
+#include "app/main_window_ids.h"
+
 namespace vintrel::e2e {
 namespace {
 
@@ -27,6 +29,23 @@ std::vector<char> DropBlock(const std::vector<std::wstring>& files, POINT client
 }
 
 }  // namespace
+
+HWND OpenBrowseDialog(DWORD pid, HWND mainWindow) {
+  Click(Control(mainWindow, main_ids::cmdAddFile));
+  return WaitForOpenDialog(pid, kOpenDialogTitle);
+}
+
+void WaitForDialogHandled(HWND dialog, HWND mainWindow) {
+  if (!WaitForWindowGone(dialog))
+    throw Failure("the open dialog stayed");
+  Sync(mainWindow);
+}
+
+void BrowseFile(DWORD pid, HWND mainWindow, const std::filesystem::path& file) {
+  HWND dialog = OpenBrowseDialog(pid, mainWindow);
+  ChooseFile(dialog, file.wstring());
+  WaitForDialogHandled(dialog, mainWindow);
+}
 
 // Why the block is written into the program and the message posted: an HDROP
 // is process-local memory, and neither Windows nor Wine copies it along with

@@ -1,8 +1,9 @@
 #pragma once
-// Driver pieces for the file information panel: a drop of files onto a window
-// of the program, and the folder its open dialog shows.
+// Driver pieces for the file information panel: "Обзор" and its open dialog,
+// a drop of files onto a window of the program, and the folder the dialog shows.
 #include <windows.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,6 +11,16 @@
 #include "driver.h"
 
 namespace vintrel::e2e {
+
+inline constexpr wchar_t kOpenDialogTitle[] = L"Откроем файл для просмотра...";
+
+// Presses "Обзор" on the main window and waits for its open dialog.
+HWND OpenBrowseDialog(DWORD pid, HWND mainWindow);
+// Waits for the dialog to go and for the main window to finish what its
+// closing started (a message box it shows is left open).
+void WaitForDialogHandled(HWND dialog, HWND mainWindow);
+// Chooses `file` in the real open dialog, as a user does, and waits as above.
+void BrowseFile(DWORD pid, HWND mainWindow, const std::filesystem::path& file);
 
 // A drop of `files` onto `target` at `clientPoint`, as the shell delivers it
 // to a window that accepts files: WM_DROPFILES with a DROPFILES block. The
