@@ -32,30 +32,7 @@ class AboutDialogTest : public E2eTest {
   HWND main_ = nullptr;
 };
 
-// The 8-point dialog font the program lays its windows out for.
-HFONT DialogFont() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return CreateFontW(-MulDiv(8, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                     0, 0, DEFAULT_QUALITY, 0, L"MS Shell Dlg");
-}
-
-// Size of `text` in the dialog font, wrapped at `width` when wrap is set.
-SIZE TextExtent(const std::wstring& text, int width, bool wrap) {
-  HDC screen = GetDC(nullptr);
-  HFONT font = DialogFont();
-  HGDIOBJ old = SelectObject(screen, font);
-  RECT rect{0, 0, width, 0};
-  DrawTextW(screen, text.c_str(), -1, &rect,
-            DT_CALCRECT | DT_NOPREFIX | (wrap ? DT_WORDBREAK : DT_SINGLELINE));
-  SelectObject(screen, old);
-  DeleteObject(font);
-  ReleaseDC(nullptr, screen);
-  return {rect.right - rect.left, rect.bottom - rect.top};
-}
-
-TEST_F(AboutDialogTest, ShowsItsTextsModallyAndOkClosesIt) {
+TEST_F(AboutDialogTest, ShowsItsTextsInTheirColoursModallyAndOkClosesIt) {
   HWND about = OpenAbout();
   const VersionInfo version = ReadVersionInfo(Folder().Exe());
   EXPECT_EQ(Text(about), L"О программе " + version.fileDescription + L" ver 1.2.48");
@@ -82,6 +59,18 @@ TEST_F(AboutDialogTest, ShowsItsTextsModallyAndOkClosesIt) {
   EXPECT_FALSE(IsEnabled(main_)) << "the main window must wait while About is open";
   EXPECT_EQ(FocusedControlId(about), ids::Command1);
 
+  // Colours are what the layout checks at 96 and 144 dpi cannot see. Give the
+  // window time to paint before looking at the screen.
+  ASSERT_TRUE(WaitUntil([&] {
+    return CountScreenPixels(ScreenRect(Control(about, ids::Label(1))), RGB(255, 0, 0)) > 50;
+  })) << "the description is not drawn in red";
+  EXPECT_GT(CountScreenPixels(ScreenRect(Control(about, ids::Label(2))), RGB(0, 0, 128)), 20)
+      << "the web address is not drawn in dark blue";
+  EXPECT_GT(
+      CountScreenPixels(ScreenRect(Control(about, ids::Label(3))), GetSysColor(COLOR_HIGHLIGHT)),
+      20)
+      << "the e-mail address is not drawn in the highlight colour";
+
   Click(Control(about, ids::Command1));
   EXPECT_TRUE(WaitForWindowGone(about));
   EXPECT_TRUE(WaitUntil([&] { return IsEnabled(main_); }));
@@ -90,40 +79,6 @@ TEST_F(AboutDialogTest, ShowsItsTextsModallyAndOkClosesIt) {
   HWND again = WaitForWindowWithControl(pid_, ids::Command1);
   PostClose(again);
   EXPECT_TRUE(WaitForWindowGone(again));
-}
-
-// Wrapped text that runs past its label, or a link longer than its label, is
-// cut off on the screen without any other sign.
-TEST_F(AboutDialogTest, EveryTextFitsItsLabelAndTheColoursShow) {
-  HWND about = OpenAbout();
-  RECT client{};
-  GetClientRect(about, &client);
-
-  HWND description = Control(about, ids::Label(1));
-  const RECT descriptionRect = ControlRectInClient(description);
-  EXPECT_LE(descriptionRect.right, client.right);
-  const int descriptionWidth = descriptionRect.right - descriptionRect.left;
-  const SIZE wrapped = TextExtent(Text(description), descriptionWidth, true);
-  EXPECT_LE(wrapped.cy, descriptionRect.bottom - descriptionRect.top);
-
-  for (int label : {ids::Label(2), ids::Label(3), ids::Label(5), ids::Label(6)}) {
-    HWND hwnd = Control(about, label);
-    const RECT rect = ControlRectInClient(hwnd);
-    EXPECT_LE(TextExtent(Text(hwnd), 0, false).cx, rect.right - rect.left)
-        << "Label" << label - ids::Label(0) << " \"" << ToUtf8(Text(hwnd)) << "\"";
-    EXPECT_LE(rect.right, client.right);
-  }
-
-  // Give the window time to paint before looking at the screen.
-  ASSERT_TRUE(WaitUntil([&] {
-    return CountScreenPixels(ScreenRect(description), RGB(255, 0, 0)) > 50;
-  })) << "the description is not drawn in red";
-  EXPECT_GT(CountScreenPixels(ScreenRect(Control(about, ids::Label(2))), RGB(0, 0, 128)), 20)
-      << "the web address is not drawn in dark blue";
-  EXPECT_GT(
-      CountScreenPixels(ScreenRect(Control(about, ids::Label(3))), GetSysColor(COLOR_HIGHLIGHT)),
-      20)
-      << "the e-mail address is not drawn in the highlight colour";
 }
 
 TEST_F(AboutDialogTest, LinksReachTheShellWithTheirExactTargets) {

@@ -17,6 +17,7 @@
 #include "dialogs/about_layout.h"
 #include "e2e_test.h"
 #include "layout_driver.h"
+#include "panel_driver.h"
 #include "settings/settings_dialog_ids.h"
 #include "settings/settings_layout.h"
 #include "shell_driver.h"
@@ -320,13 +321,11 @@ TEST_F(DpiLayoutTest, MainWindowAt144Dpi) {
   spec.fpsNumerator = 25;
   spec.fpsDenominator = 1;
   spec.tracks = {{44100, static_cast<uint16_t>(kBikStereo | kBikSixteenBit), 0}};
-  const std::vector<uint8_t> bytes = MakeBikHeader(spec);
-  const auto file = Folder().AddFile(L"clip.bik", std::string(bytes.begin(), bytes.end()));
+  const auto file = Folder().AddFile(L"clip.bik", BikBytes(spec));
 
   HWND main = StartAt(144);
-  Click(Control(main, main_ids::cmdAddFile));
-  ChooseFile(WaitForOpenDialog(pid_, L"Откроем файл для просмотра..."), file.wstring());
-  ASSERT_TRUE(WaitUntil([&] { return Text(Control(main, main_ids::Label(13))) == L"44100"; }));
+  BrowseFile(pid_, main, file);
+  ASSERT_EQ(Text(Control(main, main_ids::Label(13))), L"44100");
   LayoutCheck(main, kMainWindow, 144).Run();
 }
 
@@ -346,11 +345,14 @@ TEST_F(DpiLayoutTest, SettingsWindowAt144Dpi) {
   LayoutCheck(settings, kSettingsWindow, 144).Run();
 }
 
-TEST_F(DpiLayoutTest, AboutWindowAt144Dpi) {
-  HWND main = StartAt(144);
-  Click(Control(main, main_ids::Command4));
-  HWND about = WaitForWindowWithControl(pid_, about_ids::Command1);
-  LayoutCheck(about, kAboutWindow, 144).Run();
+// At 96 dpi too: the size its texts are set for.
+TEST_F(DpiLayoutTest, AboutWindowAt144And96Dpi) {
+  for (int dpi : {144, 96}) {
+    SCOPED_TRACE(dpi);
+    HWND main = StartAt(dpi);
+    Click(Control(main, main_ids::Command4));
+    LayoutCheck(WaitForWindowWithControl(pid_, about_ids::Command1), kAboutWindow, dpi).Run();
+  }
 }
 
 // The box lays itself out; what matters is that at a large DPI its picture

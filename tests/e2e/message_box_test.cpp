@@ -25,6 +25,7 @@ namespace {
 
 // What the watcher saw of one box.
 struct Seen {
+  int result = 0;  // what the call returned
   std::optional<MessageBoxInfo> box;
   HCURSOR cursorPicture = nullptr;  // of a static inside the icon control
   POINT cursorAt{-1, -1};           // its place in the icon control
@@ -34,9 +35,9 @@ struct Seen {
 
 // Runs `show` on this thread while a watcher waits for its box, records what
 // it shows (waiting a while for `expectedIcon`, as the box may still be
-// setting itself up when it is first seen) and presses `answer`. Returns the
-// result of `show`.
-int ShowAndAnswer(const std::function<int()>& show, int answer, HICON expectedIcon, Seen& seen) {
+// setting itself up when it is first seen) and presses `answer`.
+Seen ShowAndAnswer(const std::function<int()>& show, int answer, HICON expectedIcon) {
+  Seen seen;
   std::thread watcher([&] {
     try {
       const MessageBoxInfo box = WaitForMessageBox(GetCurrentProcessId());
@@ -54,9 +55,9 @@ int ShowAndAnswer(const std::function<int()>& show, int answer, HICON expectedIc
       seen.failure = error.what();
     }
   });
-  const int result = show();
+  seen.result = show();
   watcher.join();
-  return result;
+  return seen;
 }
 
 // A 32x32 two-colour cursor file: a black square with a white border.
@@ -89,71 +90,48 @@ std::string CursorFileBytes() {
   return bytes;
 }
 
-HICON OurIcon() {
-  return ProgramIcon();
-}
-HICON StopIcon() {
-  return LoadIconW(nullptr, IDI_HAND);
-}
-
-TEST(MessageBoxTest, GivenIconReplacesTheStandardOneWhateverTheButtons) {
-  Seen stop;
-  const int ok =
-      ShowAndAnswer([] { return MsgBoxWithIcon(L"Текст", 16, L"Ошибка!", OurIcon(), L""); }, IDOK,
-                    OurIcon(), stop);
-  ASSERT_TRUE(stop.box) << stop.failure;
-  EXPECT_EQ(ok, IDOK);
-  EXPECT_EQ(stop.box->title, L"Ошибка!");
-  EXPECT_EQ(stop.box->text, L"Текст");
-  EXPECT_EQ(stop.box->buttonIds, std::vector<int>{IDOK});
-  EXPECT_EQ(stop.icon, OurIcon());
-  EXPECT_EQ(stop.cursorPicture, nullptr);
-
-  Seen question;
-  const int no =
-      ShowAndAnswer([] { return MsgBoxWithIcon(L"Да или нет?", 0x24, L"Вопрос", OurIcon(), L""); },
-                    IDNO, OurIcon(), question);
+// Buttons 16 with the program's icon are the program's own box, checked where
+// it shows it; here the other buttons, and the system's box after the call.
+TEST(MessageBoxTest, GivenIconReplacesTheStandardOneAndNothingStaysHooked) {
+  const Seen question = ShowAndAnswer(
+      [] { return MsgBoxWithIcon(L"Да или нет?", 0x24, L"Вопрос", ProgramIcon(), L""); }, IDNO,
+      ProgramIcon());
   ASSERT_TRUE(question.box) << question.failure;
-  EXPECT_EQ(no, IDNO);
+  EXPECT_EQ(question.result, IDNO);
+  EXPECT_EQ(question.box->title, L"Вопрос");
+  EXPECT_EQ(question.box->text, L"Да или нет?");
   EXPECT_EQ(question.box->buttonIds, (std::vector<int>{IDYES, IDNO}));
-  EXPECT_EQ(question.icon, OurIcon());
+  EXPECT_EQ(question.icon, ProgramIcon());
+  EXPECT_EQ(question.cursorPicture, nullptr);
+
+  // A box shown afterwards without the operation keeps the system's icon.
+  const HICON stopIcon = LoadIconW(nullptr, IDI_HAND);
+  const Seen plain = ShowAndAnswer(
+      [] { return MessageBoxW(nullptr, L"Простой", L"Система", MB_ICONHAND); }, IDOK, stopIcon);
+  ASSERT_TRUE(plain.box) << plain.failure;
+  EXPECT_EQ(plain.icon, stopIcon);
 }
 
 TEST(MessageBoxTest, CursorPictureIsLaidOverTheIcon) {
   TestFolder folder(L"MessageBoxTest.CursorPictureIsLaidOverTheIcon");
   const std::wstring cursor = folder.AddFile(L"target.cur", CursorFileBytes()).wstring();
-
-  Seen seen;
-  ShowAndAnswer([&] { return MsgBoxWithIcon(L"Курсор", 0x30, L"Картинка", OurIcon(), cursor); },
-                IDOK, OurIcon(), seen);
+  const Seen seen = ShowAndAnswer(
+      [&] { return MsgBoxWithIcon(L"Курсор", 0x30, L"Картинка", ProgramIcon(), cursor); }, IDOK,
+      ProgramIcon());
   ASSERT_TRUE(seen.box) << seen.failure;
-  EXPECT_EQ(seen.icon, OurIcon());
+  EXPECT_EQ(seen.icon, ProgramIcon());
   EXPECT_NE(seen.cursorPicture, nullptr) << "no cursor picture inside the icon control";
   EXPECT_EQ(seen.cursorAt.x, 0);
   EXPECT_EQ(seen.cursorAt.y, 0);
 
   // A cursor file that is not there leaves just the icon.
   const std::wstring none = (folder.Root() / L"none.cur").wstring();
-  Seen missing;
-  ShowAndAnswer([&] { return MsgBoxWithIcon(L"Курсор", 16, L"Картинка", OurIcon(), none); }, IDOK,
-                OurIcon(), missing);
+  const Seen missing =
+      ShowAndAnswer([&] { return MsgBoxWithIcon(L"Курсор", 16, L"Картинка", ProgramIcon(), none); },
+                    IDOK, ProgramIcon());
   ASSERT_TRUE(missing.box) << missing.failure;
-  EXPECT_EQ(missing.icon, OurIcon());
+  EXPECT_EQ(missing.icon, ProgramIcon());
   EXPECT_EQ(missing.cursorPicture, nullptr);
-}
-
-TEST(MessageBoxTest, NothingIsLeftHookedAfterTheCall) {
-  Seen ours;
-  ShowAndAnswer([] { return MsgBoxWithIcon(L"Наш", 16, L"Ошибка!", OurIcon(), L""); }, IDOK,
-                OurIcon(), ours);
-  ASSERT_TRUE(ours.box) << ours.failure;
-
-  // A box shown afterwards without the operation keeps the system's icon.
-  Seen plain;
-  ShowAndAnswer([] { return MessageBoxW(nullptr, L"Простой", L"Система", MB_ICONHAND); }, IDOK,
-                StopIcon(), plain);
-  ASSERT_TRUE(plain.box) << plain.failure;
-  EXPECT_EQ(plain.icon, StopIcon());
 }
 
 }  // namespace
