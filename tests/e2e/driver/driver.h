@@ -100,7 +100,6 @@ inline constexpr std::string_view kValidIni =
 
 std::filesystem::path IniPath();  // %WINDIR%\vintrel.ini
 void DeleteIni();
-bool IniExists();
 std::string ReadIniBytes();  // throws if absent
 void WriteIniBytes(std::string_view bytes);
 // Text in the ANSI code page, which the profile functions use.
@@ -190,7 +189,6 @@ RECT ControlRectInClient(HWND hwnd);     // in the parent's client pixels
 
 // Simple-mode text of a status bar (msctls_statusbar32) of another process.
 std::wstring StatusText(HWND statusBar);
-bool StatusIsSimple(HWND statusBar);
 
 // ---- Message boxes and dialogs ---------------------------------------------
 

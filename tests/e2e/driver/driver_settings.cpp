@@ -19,11 +19,6 @@ void DeleteIni() {
     throw Failure("cannot delete vintrel.ini: " + error.message());
 }
 
-bool IniExists() {
-  std::error_code error;
-  return fs::exists(IniPath(), error);
-}
-
 std::string ReadIniBytes() {
   return ReadBytes(IniPath());
 }

@@ -22,10 +22,6 @@ UniqueHandle OpenOwner(HWND hwnd) {
 
 }  // namespace
 
-bool StatusIsSimple(HWND statusBar) {
-  return Send(statusBar, SB_ISSIMPLE, 0, 0) != 0;
-}
-
 std::wstring StatusText(HWND statusBar) {
   // SB_GETTEXTW is not marshalled between processes: the buffer must live in
   // the status bar's own process. In simple mode any part index answers with

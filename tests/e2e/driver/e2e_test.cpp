@@ -42,16 +42,4 @@ App& E2eTest::StartApp(std::wstring_view arguments) {
   return *app_;
 }
 
-App& E2eTest::StartAppRaw(std::wstring commandLine) {
-  if (app_)
-    app_->Kill();
-  app_.reset();
-  app_.emplace(App::StartRaw(folder_->Exe(), std::move(commandLine)));
-  return *app_;
-}
-
-HWND E2eTest::StartAndWaitForMainWindow(std::wstring_view arguments) {
-  return StartApp(arguments).WaitForMainWindow();
-}
-
 }  // namespace vintrel::e2e

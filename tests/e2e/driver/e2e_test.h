@@ -26,9 +26,6 @@ class E2eTest : public ::testing::Test {
 
   // Starts the program of Folder(); TearDown kills it if it still runs.
   App& StartApp(std::wstring_view arguments = L"");
-  App& StartAppRaw(std::wstring commandLine);
-  // Starts the program and waits for its main window.
-  HWND StartAndWaitForMainWindow(std::wstring_view arguments = L"");
 
  private:
   std::optional<TestFolder> folder_;
