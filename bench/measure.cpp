@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "app/main_window_ids.h"
+#include "res/main_window_ids.h"
 #include "bench_ids.h"
 #include "bik_maker.h"
 #include "driver.h"

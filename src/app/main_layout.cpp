@@ -1,6 +1,6 @@
 #include "app/main_layout.h"
 
-#include "app/main_window_ids.h"
+#include "res/main_window_ids.h"
 
 namespace vintrel::main_layout {
 namespace {

@@ -9,7 +9,7 @@
 #include "app/captions.h"
 #include "app/command_line.h"
 #include "app/main_layout.h"
-#include "app/main_window_ids.h"
+#include "res/main_window_ids.h"
 #include "app/version_info.h"
 #include "bink/file_panel.h"
 #include "dialogs/about_dialog.h"

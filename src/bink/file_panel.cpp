@@ -9,7 +9,7 @@
 
 #include "app/main_layout.h"
 #include "app/main_window.h"
-#include "app/main_window_ids.h"
+#include "res/main_window_ids.h"
 #include "bink/bink_file.h"
 #include "bink/panel_text.h"
 #include "bink/path_folder.h"

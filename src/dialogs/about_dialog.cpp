@@ -8,7 +8,7 @@
 
 #include "app/captions.h"
 #include "app/version_info.h"
-#include "dialogs/about_dialog_ids.h"
+#include "res/about_dialog_ids.h"
 #include "dialogs/about_layout.h"
 #include "ui/controls.h"
 #include "ui/modal.h"

@@ -1,6 +1,6 @@
 #include "dialogs/about_layout.h"
 
-#include "dialogs/about_dialog_ids.h"
+#include "res/about_dialog_ids.h"
 #include "dialogs/author_contact.h"
 
 namespace vintrel::about_layout {

@@ -10,7 +10,7 @@
 #include "dialogs/message_box.h"
 #include "res/resource_ids.h"
 #include "settings/ini_file.h"
-#include "settings/settings_dialog_ids.h"
+#include "res/settings_dialog_ids.h"
 #include "settings/settings_layout.h"
 #include "settings/settings_values.h"
 #include "shell/file_association.h"

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstddef>
 
-#include "settings/settings_dialog_ids.h"
+#include "res/settings_dialog_ids.h"
 #include "settings/settings_values.h"
 
 namespace vintrel::settings_layout {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/settings_dialog_ids.h"
+#include "res/settings_dialog_ids.h"
 #include "settings/stored_number.h"
 
 namespace vintrel {

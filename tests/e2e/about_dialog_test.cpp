@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
-#include "app/main_window_ids.h"
-#include "dialogs/about_dialog_ids.h"
+#include "res/main_window_ids.h"
+#include "res/about_dialog_ids.h"
 #include "e2e_test.h"
 #include "shell_driver.h"
 

@@ -4,7 +4,7 @@
 
 #include "bik_maker.h"
 #include "e2e_test.h"
-#include "settings/settings_dialog_ids.h"
+#include "res/settings_dialog_ids.h"
 #include "settings_driver.h"
 #include "shell_driver.h"
 

@@ -6,11 +6,11 @@
 // association's.)
 #include <gtest/gtest.h>
 
-#include "app/main_window_ids.h"
+#include "res/main_window_ids.h"
 #include "bik_maker.h"
 #include "e2e_test.h"
 #include "panel_driver.h"
-#include "settings/settings_dialog_ids.h"
+#include "res/settings_dialog_ids.h"
 #include "settings_driver.h"
 
 namespace vintrel::e2e {

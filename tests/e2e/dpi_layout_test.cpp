@@ -11,14 +11,14 @@
 #include <vector>
 
 #include "app/main_layout.h"
-#include "app/main_window_ids.h"
+#include "res/main_window_ids.h"
 #include "bik_maker.h"
-#include "dialogs/about_dialog_ids.h"
+#include "res/about_dialog_ids.h"
 #include "dialogs/about_layout.h"
 #include "e2e_test.h"
 #include "layout_driver.h"
 #include "panel_driver.h"
-#include "settings/settings_dialog_ids.h"
+#include "res/settings_dialog_ids.h"
 #include "settings/settings_layout.h"
 #include "shell_driver.h"
 #include "ui/control_table.h"

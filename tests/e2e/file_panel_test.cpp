@@ -5,7 +5,7 @@
 
 #include <map>
 
-#include "app/main_window_ids.h"
+#include "res/main_window_ids.h"
 #include "bik_maker.h"
 #include "e2e_test.h"
 #include "panel_driver.h"

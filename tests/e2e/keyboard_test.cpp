@@ -8,8 +8,8 @@
 
 #include <vector>
 
-#include "app/main_window_ids.h"
-#include "dialogs/about_dialog_ids.h"
+#include "res/main_window_ids.h"
+#include "res/about_dialog_ids.h"
 #include "e2e_test.h"
 #include "keyboard_driver.h"
 #include "settings_driver.h"

@@ -2,7 +2,7 @@
 // records of the arguments it was started with.
 #include <gtest/gtest.h>
 
-#include "app/main_window_ids.h"
+#include "res/main_window_ids.h"
 #include "bik_maker.h"
 #include "e2e_test.h"
 #include "panel_driver.h"

@@ -2,9 +2,9 @@
 // settings file, what each change writes and when, and how it closes.
 #include <gtest/gtest.h>
 
-#include "app/main_window_ids.h"
+#include "res/main_window_ids.h"
 #include "e2e_test.h"
-#include "settings/settings_dialog_ids.h"
+#include "res/settings_dialog_ids.h"
 #include "settings_driver.h"
 
 namespace vintrel::e2e {

@@ -3,7 +3,7 @@
 // settings file, and the end of the program with its window.
 #include <gtest/gtest.h>
 
-#include "app/main_window_ids.h"
+#include "res/main_window_ids.h"
 #include "e2e_test.h"
 
 namespace vintrel::e2e {

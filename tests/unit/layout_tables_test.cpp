@@ -13,7 +13,7 @@
 
 #include "app/main_layout.h"
 #include "dialogs/about_layout.h"
-#include "settings/settings_dialog_ids.h"
+#include "res/settings_dialog_ids.h"
 #include "settings/settings_layout.h"
 #include "settings/settings_values.h"
 #include "ui/twips.h"

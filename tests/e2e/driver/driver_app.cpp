@@ -1,4 +1,4 @@
-#include "app/main_window_ids.h"
+#include "res/main_window_ids.h"
 #include "driver.h"
 
 namespace fs = std::filesystem;

@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "app/main_window_ids.h"
+#include "res/main_window_ids.h"
 
 namespace vintrel::e2e {
 namespace {

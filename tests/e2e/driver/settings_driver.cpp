@@ -1,7 +1,7 @@
 #include "settings_driver.h"
 
-#include "app/main_window_ids.h"
-#include "settings/settings_dialog_ids.h"
+#include "res/main_window_ids.h"
+#include "res/settings_dialog_ids.h"
 
 namespace vintrel::e2e {
 

@@ -8,11 +8,11 @@
 #include <cstdio>
 #include <string>
 
-#include "app/main_window_ids.h"
+#include "res/main_window_ids.h"
 #include "bik_maker.h"
-#include "dialogs/about_dialog_ids.h"
+#include "res/about_dialog_ids.h"
 #include "driver.h"
-#include "settings/settings_dialog_ids.h"
+#include "res/settings_dialog_ids.h"
 
 using namespace vintrel;
 using namespace vintrel::e2e;
