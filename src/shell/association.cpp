@@ -39,7 +39,8 @@ bool MayDelete(RegistryStore& store, ClassesRoot root, const std::wstring& key) 
   return !store.HasSubKeys(root, key);
 }
 
-void RemoveFrom(RegistryStore& store, ClassesRoot root, AssociationOutcome& outcome) {
+void RemoveFrom(RegistryStore& store, ClassesRoot root, bool isAdministrator,
+                AssociationOutcome& outcome) {
   for (const auto& key : AssociationRemovalOrder()) {
     if (!MayDelete(store, root, key))
       continue;
@@ -49,15 +50,20 @@ void RemoveFrom(RegistryStore& store, ClassesRoot root, AssociationOutcome& outc
       continue;
     // Keep going: each key removed is one less stale entry, and the user
     // learns of the first failure either way.
-    if (outcome.ok)
-      outcome = {false, error, key, root};
+    if (outcome.ok()) {
+      const bool needsAdministrator = root == ClassesRoot::machine && !isAdministrator;
+      outcome = {needsAdministrator ? AssociationFailure::administratorNeeded
+                                    : AssociationFailure::registry,
+                 error, key, root};
+    }
   }
 }
 
 }  // namespace
 
-ClassesRoot ChooseClassesRoot(bool isAdministrator) {
-  return isAdministrator ? ClassesRoot::machine : ClassesRoot::user;
+ClassesRoot ChooseClassesRoot(const AssociationRights& rights) {
+  return rights.isAdministrator && !rights.folderWritableByOthers ? ClassesRoot::machine
+                                                                  : ClassesRoot::user;
 }
 
 ClassesRoot OtherRoot(ClassesRoot root) {
@@ -84,12 +90,12 @@ std::wstring ProgramPath(std::wstring_view exePath) {
 std::vector<RegistryValue> AssociationValues(std::wstring_view programPath) {
   const std::wstring path(programPath);
   return {
-      {kExtensionKey, kTypeName},
       {kTypeName, L"bik video file"},
       {L"bik.video\\DefaultIcon", path + L",0"},
       // Quoted, or a folder such as C:\Program Files would make the shell
       // look for C:\Program.exe.
       {kCommandKey, L"\"" + path + L"\" \"%1\""},
+      {kExtensionKey, kTypeName},
   };
 }
 
@@ -102,32 +108,34 @@ const std::vector<std::wstring>& AssociationRemovalOrder() {
   return order;
 }
 
-AssociationOutcome RegisterAssociation(RegistryStore& store, ClassesRoot root,
+AssociationOutcome RegisterAssociation(RegistryStore& store, const AssociationRights& rights,
                                        std::wstring_view programPath) {
+  const ClassesRoot root = ChooseClassesRoot(rights);
+  // The shell expands %1, %L, %* and %NAME% anywhere in the command, so such
+  // a path would start some other program, or lose the file's name.
+  if (programPath.find(L'%') != std::wstring_view::npos)
+    return {AssociationFailure::percentInPath, kErrorSuccess, {}, root};
   for (const auto& value : AssociationValues(programPath)) {
     const long error = store.WriteDefaultValue(root, value.key, value.data);
     if (error != kErrorSuccess)
-      return {false, error, value.key, root};
+      return {AssociationFailure::registry, error, value.key, root};
   }
-  return {true, kErrorSuccess, {}, root};
+  return {AssociationFailure::none, kErrorSuccess, {}, root};
 }
 
-AssociationOutcome RemoveAssociation(RegistryStore& store, bool isAdministrator,
+AssociationOutcome RemoveAssociation(RegistryStore& store, const AssociationRights& rights,
                                      std::wstring_view programPath) {
-  const ClassesRoot root = ChooseClassesRoot(isAdministrator);
-  AssociationOutcome outcome{true, kErrorSuccess, {}, root};
-  RemoveFrom(store, root, outcome);
+  const ClassesRoot root = ChooseClassesRoot(rights);
+  AssociationOutcome outcome{AssociationFailure::none, kErrorSuccess, {}, root};
+  RemoveFrom(store, root, rights.isAdministrator, outcome);
 
-  // A registration this program left in the user store, say from a run
-  // without administrator rights, would still win over the machine store.
-  // A standard user cannot write the machine store, so only administrators
-  // look at the other one.
-  if (isAdministrator) {
-    const ClassesRoot other = OtherRoot(root);
-    if (NamesProgram(store.ReadDefaultValue(other, kCommandKey), programPath)) {
-      RemoveFrom(store, other, outcome);
-    }
-  }
+  // This program's registration in the other store would keep the shell
+  // opening .bik files with it: in the user store it wins over the machine
+  // store, and the machine store serves every user without one of their own.
+  // A standard user cannot change the machine store; trying tells them so.
+  const ClassesRoot other = OtherRoot(root);
+  if (NamesProgram(store.ReadDefaultValue(other, kCommandKey), programPath))
+    RemoveFrom(store, other, rights.isAdministrator, outcome);
   return outcome;
 }
 

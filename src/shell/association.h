@@ -12,20 +12,28 @@ inline constexpr long kErrorFileNotFound = 2;
 inline constexpr long kErrorAccessDenied = 5;
 
 // The two classes stores. The system shows their union as HKEY_CLASSES_ROOT,
-// the per-user entries winning; a key written through HKEY_CLASSES_ROOT that
-// does not exist yet lands in the machine store, which only administrators
-// may write.
+// the per-user entries winning. Each is written by its own path: through
+// HKEY_CLASSES_ROOT a key that exists in the user store would be changed
+// there, whatever store was meant.
 enum class ClassesRoot {
-  machine,  // HKEY_CLASSES_ROOT
+  machine,  // HKEY_LOCAL_MACHINE\Software\Classes, every user's; administrators only
   user,     // HKEY_CURRENT_USER\Software\Classes
 };
 
-// The user store's key below HKEY_CURRENT_USER.
-inline constexpr wchar_t kUserClassesKey[] = L"Software\\Classes";
+// Both stores' key below their root.
+inline constexpr wchar_t kClassesKey[] = L"Software\\Classes";
 
-// Where this run writes the association: the machine store with administrator
-// rights, otherwise the user's own store, which needs none.
-ClassesRoot ChooseClassesRoot(bool isAdministrator);
+// What decides where the association goes.
+struct AssociationRights {
+  bool isAdministrator = false;
+  // Somebody without administrator rights may change the program's folder,
+  // and so replace what the shell would start for every user.
+  bool folderWritableByOthers = true;
+};
+
+// The machine store only for an administrator whose program folder nobody
+// else can change; otherwise the user's own store, which needs no rights.
+ClassesRoot ChooseClassesRoot(const AssociationRights& rights);
 ClassesRoot OtherRoot(ClassesRoot root);
 
 // The registered program: folder of exePath, a backslash, its file name
@@ -38,7 +46,8 @@ struct RegistryValue {
   bool operator==(const RegistryValue&) const = default;
 };
 
-// The keys and default values of the association, in the order written.
+// The keys and default values of the association, in the order written:
+// ".bik" last, so that a failed write leaves the extension's handler as it was.
 std::vector<RegistryValue> AssociationValues(std::wstring_view programPath);
 
 // The keys removed, deepest first, each after every key below it.
@@ -59,24 +68,33 @@ class RegistryStore {
   virtual bool HasSubKeys(ClassesRoot root, const std::wstring& key) = 0;
 };
 
-struct AssociationOutcome {
-  bool ok = true;
-  long error = kErrorSuccess;
-  std::wstring key;                         // the key that failed
-  ClassesRoot root = ClassesRoot::machine;  // the store it failed in
+enum class AssociationFailure {
+  none,
+  registry,             // a registry call failed: error, key and root say which
+  administratorNeeded,  // as registry, in the machine store, without administrator rights
+  percentInPath,        // the shell would expand the '%' of the program's path
 };
 
-// Writes the association values in order into root; stops at the first
-// failure and reports it.
-AssociationOutcome RegisterAssociation(RegistryStore& store, ClassesRoot root,
+struct AssociationOutcome {
+  AssociationFailure failure = AssociationFailure::none;
+  long error = kErrorSuccess;
+  std::wstring key;                         // the key that failed
+  ClassesRoot root = ClassesRoot::machine;  // the store written, or the one that failed
+  bool ok() const { return failure == AssociationFailure::none; }
+};
+
+// Writes the association values in order into the store the rights choose;
+// stops at the first failure and reports it. Refuses, writing nothing, a
+// program path with a '%'.
+AssociationOutcome RegisterAssociation(RegistryStore& store, const AssociationRights& rights,
                                        std::wstring_view programPath);
 
-// Removes the association from the store this run would write to, then, with
-// administrator rights, from the user store as well when the registration
-// there is this program's own. Absent keys are no failure; keys that still
-// have sub-keys stay quietly; ".bik" goes only while it still names
-// "bik.video". Every deletion is tried; the first failure is reported.
-AssociationOutcome RemoveAssociation(RegistryStore& store, bool isAdministrator,
+// Removes the association from the store this run would write to, then from
+// the other one as well when the registration there is this program's own.
+// Absent keys are no failure; keys that still have sub-keys stay quietly;
+// ".bik" goes only while it still names "bik.video". Every deletion is tried;
+// the first failure is reported.
+AssociationOutcome RemoveAssociation(RegistryStore& store, const AssociationRights& rights,
                                      std::wstring_view programPath);
 
 }  // namespace vintrel

@@ -5,19 +5,17 @@
 namespace vintrel {
 
 RegistryLocation Locate(ClassesRoot root, const std::wstring& key) {
-  // The user store is addressed through its full path below HKEY_CURRENT_USER
-  // rather than an opened handle: RegCreateKeyW then creates Software\Classes
-  // too in a profile that has none yet, and no extra handle needs closing.
-  if (root == ClassesRoot::user) {
-    return {HKEY_CURRENT_USER, std::wstring(kUserClassesKey) + L"\\" + key};
-  }
-  return {HKEY_CLASSES_ROOT, key};
+  // Each store is addressed through its full path below its own root rather
+  // than an opened handle: creating a key then creates Software\Classes too
+  // in a profile that has none yet, and no extra handle needs closing.
+  return {root == ClassesRoot::user ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE,
+          std::wstring(kClassesKey) + L"\\" + key};
 }
 
 std::wstring FullKeyName(ClassesRoot root, const std::wstring& key) {
   const RegistryLocation location = Locate(root, key);
   const wchar_t* rootName =
-      location.root == HKEY_CURRENT_USER ? L"HKEY_CURRENT_USER" : L"HKEY_CLASSES_ROOT";
+      location.root == HKEY_CURRENT_USER ? L"HKEY_CURRENT_USER" : L"HKEY_LOCAL_MACHINE";
   return std::wstring(rootName) + L"\\" + location.subKey;
 }
 

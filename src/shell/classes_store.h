@@ -6,7 +6,7 @@
 
 namespace vintrel {
 
-// The machine store is HKEY_CLASSES_ROOT itself; the user store is
+// The machine store is HKEY_LOCAL_MACHINE\Software\Classes, the user store
 // HKEY_CURRENT_USER\Software\Classes, created on the first write.
 class ClassesStore final : public RegistryStore {
  public:
@@ -24,7 +24,8 @@ struct RegistryLocation {
   std::wstring subKey;
 };
 RegistryLocation Locate(ClassesRoot root, const std::wstring& key);
-// "HKEY_CLASSES_ROOT\bik.video", "HKEY_CURRENT_USER\Software\Classes\.bik".
+// "HKEY_LOCAL_MACHINE\Software\Classes\bik.video",
+// "HKEY_CURRENT_USER\Software\Classes\.bik".
 std::wstring FullKeyName(ClassesRoot root, const std::wstring& key);
 
 }  // namespace vintrel

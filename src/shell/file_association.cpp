@@ -18,10 +18,26 @@ constexpr wchar_t kIntegrationTitle[] = L"Интеграция";
 
 void ReportFailure(const AssociationOutcome& outcome, const wchar_t* whatFailed,
                    const wchar_t* action) {
-  const std::wstring text = std::wstring(whatFailed) + L"\n\n" + action + L" " +
-                            FullKeyName(outcome.root, outcome.key) + L":\n" +
-                            ui::SystemErrorText(static_cast<unsigned long>(outcome.error));
+  std::wstring text = std::wstring(whatFailed) + L"\n\n";
+  if (outcome.failure == AssociationFailure::percentInPath) {
+    text +=
+        L"В пути к программе есть знак «%», который оболочка Windows заменила бы при "
+        L"открытии файла:\n" +
+        ProgramPath(ProgramExecutablePath()) +
+        L"\nПереместите программу в папку, в пути к которой нет этого знака.";
+  } else {
+    text += std::wstring(action) + L" " + FullKeyName(outcome.root, outcome.key) + L":\n" +
+            ui::SystemErrorText(static_cast<unsigned long>(outcome.error));
+  }
+  if (outcome.failure == AssociationFailure::administratorNeeded)
+    text +=
+        L"\n\nЭта связь сделана для всех пользователей; удалить её можно только с правами "
+        L"администратора.";
   ShowProgramMessage(text, kErrorTitle);
+}
+
+AssociationRights CurrentRights() {
+  return {RunsAsAdministrator(), FolderWritableByOthers(ProgramFolder())};
 }
 
 // Explorer caches handlers; without this it keeps showing the old one until
@@ -34,23 +50,31 @@ void TellShellAssociationsChanged() {
 
 void RegisterBikAssociation() {
   ClassesStore store;
-  const ClassesRoot root = ChooseClassesRoot(RunsAsAdministrator());
+  const AssociationRights rights = CurrentRights();
   const AssociationOutcome outcome =
-      RegisterAssociation(store, root, ProgramPath(ProgramExecutablePath()));
-  if (!outcome.ok) {
+      RegisterAssociation(store, rights, ProgramPath(ProgramExecutablePath()));
+  if (!outcome.ok()) {
     ReportFailure(outcome, L"Программа не ассоциирована с файлами расширения *.bik.",
                   L"Не удалось записать раздел реестра");
     return;
   }
   TellShellAssociationsChanged();
-  ShowProgramMessage(L"Программа ассоциирована с файлами расширения *.bik", kIntegrationTitle);
+  std::wstring text = L"Программа ассоциирована с файлами расширения *.bik";
+  if (outcome.root == ClassesRoot::user) {
+    text += L"\n\nТолько для текущего пользователя.";
+    if (rights.isAdministrator)
+      text +=
+          L" Для всех пользователей программа ассоциируется из папки, которую могут "
+          L"изменять только администраторы (например, из Program Files).";
+  }
+  ShowProgramMessage(text, kIntegrationTitle);
 }
 
 void RemoveBikAssociation() {
   ClassesStore store;
   const AssociationOutcome outcome =
-      RemoveAssociation(store, RunsAsAdministrator(), ProgramPath(ProgramExecutablePath()));
-  if (!outcome.ok) {
+      RemoveAssociation(store, CurrentRights(), ProgramPath(ProgramExecutablePath()));
+  if (!outcome.ok()) {
     ReportFailure(outcome, L"Связь программы с файлами расширения *.bik не удалена.",
                   L"Не удалось удалить раздел реестра");
     return;

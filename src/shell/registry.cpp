@@ -7,7 +7,10 @@ namespace vintrel::Registry {
 LONG WriteRegString(HKEY root, const std::wstring& subKey, const std::wstring& valueName,
                     const std::wstring& data) {
   ui::UniqueRegKey key;
-  const LONG created = ::RegCreateKeyW(root, subKey.c_str(), key.put());
+  // Only the right to set values: a store whose keys a user may not change
+  // refuses here rather than after the open.
+  const LONG created = ::RegCreateKeyExW(root, subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                         KEY_SET_VALUE, nullptr, key.put(), nullptr);
   if (created != ERROR_SUCCESS)
     return created;
   // The length in bytes counts the terminating zero, which c_str() provides.

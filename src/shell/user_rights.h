@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 
 namespace vintrel {
 
@@ -7,5 +8,13 @@ namespace vintrel {
 // start of an administrator's program is not, as its token only denies that
 // group.
 bool RunsAsAdministrator();
+
+// True unless the folder's access list shows that only administrators (and
+// the system) may add, replace or delete its files, or change its rights or
+// those its files inherit.
+// Users, Authenticated Users, Interactive, Guests and Everyone are weighed as
+// a standard user's token holds them; an owner among them, no access list at
+// all, or a list that cannot be read counts as writable.
+bool FolderWritableByOthers(const std::wstring& folder);
 
 }  // namespace vintrel
