@@ -31,8 +31,10 @@ class Association : public E2e {
   HWND settings_ = nullptr;
 };
 
-// From a folder with a blank, where an unquoted command would start another program.
-TEST_F(Association, RoundTripMakesTheShellOpenBikFilesWithTheProgram) {
+// From a folder with a blank, where an unquoted command would start another
+// program. (A short name: the folder is in the command the shell reads into
+// 256 characters.)
+TEST_F(Association, RoundTripThroughTheShell) {
   UseAppFolder(L"Program Files\\Видео плеер");
   OpenSettingsWindow();
   Confirm(Command3, kRemoved);  // nothing registered yet
