@@ -113,8 +113,9 @@ int FocusId(HWND window) {
 }
 
 void Key(HWND window, WORD vk) {
-  HWND focus = Focus(window);
-  Require(focus, "nothing has the keyboard focus");
+  HWND focus = nullptr;  // a window just shown may not have given it yet
+  Require(WaitUntil([&] { return (focus = Focus(window)) != nullptr; }),
+          "nothing has the keyboard focus");
   const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)) << 16;
   PostMessageW(focus, WM_KEYDOWN, vk, 1 | scan);
   PostMessageW(focus, WM_KEYUP, vk, 1 | scan | (LPARAM{3} << 30));
