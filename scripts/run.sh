@@ -15,6 +15,8 @@ if (($# > 0)); then
 fi
 
 bash "$here/setup.sh" || exit 1
+# A prefix of its own: the tests delete and break vintrel.ini in theirs.
+export VINTREL_WINEPREFIX="${VINTREL_WINEPREFIX:-$here/../build/windows/run-prefix}"
 source "$here/wine-env.sh"
 cd "$VINTREL_ROOT" || exit 1
 mkdir -p build

@@ -2,7 +2,7 @@
 # Remakes the README's pictures: every window of the program and its message
 # box, at 96 dpi, and the main window and settings at 120 and 144 dpi.
 #   scripts/screenshots.sh            -> docs/screenshots/*.png
-# Each scene is posed by pose_scene.exe (the end-to-end driver) inside a Wine
+# Each scene is posed by the end-to-end tests' Pose.Scene inside a Wine
 # desktop, which draws window captions; the picture is trimmed to the windows.
 set -uo pipefail
 
@@ -13,7 +13,7 @@ cd "$VINTREL_ROOT" || exit 1
 
 log=build/screenshots.log
 mkdir -p build
-if ! { cmake --preset windows && cmake --build --preset windows --target pose_scene; } >"$log" 2>&1; then
+if ! { cmake --preset windows && cmake --build --preset windows --target e2e_tests; } >"$log" 2>&1; then
   echo "screenshots: build FAILED; end of $log:"
   tail -n 40 "$log"
   exit 1
@@ -25,7 +25,7 @@ mkdir -p "$out" "$work"
 vintrel_start_xvfb 1024x768 || exit 1
 trap 'wineserver -k >/dev/null 2>&1; vintrel_stop_xvfb' EXIT
 vintrel_ensure_prefix || exit 1
-pose="$VINTREL_WINDOWS_BUILD/bin/pose_scene.exe"
+pose="$VINTREL_WINDOWS_BUILD/bin/e2e_tests.exe"
 
 set_dpi() {
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
@@ -38,8 +38,9 @@ set_dpi() {
 shoot() {
   local scene="$1" name="$2" ready="$work/$2.ready" release="$work/$2.release"
   rm -f "$ready" "$release"
-  wine explorer /desktop=vintrel,1024x768 "$pose" "$scene" "$(winepath -w "$ready")" \
-    "$(winepath -w "$release")" >/dev/null 2>&1 &
+  VINTREL_SCENE="$scene" VINTREL_READY="$(winepath -w "$ready")" \
+    VINTREL_RELEASE="$(winepath -w "$release")" \
+    wine explorer /desktop=vintrel,1024x768 "$pose" --gtest_filter=Pose.Scene >/dev/null 2>&1 &
   local pid=$! i
   for ((i = 0; i < 300; i++)); do
     [[ -f "$ready" ]] && break

@@ -14,8 +14,9 @@ export WINEDEBUG=-all
 export LANG=C.UTF-8
 export LC_ALL=C.UTF-8
 # No Mono or Gecko: without this the first start of a prefix stops to offer
-# their download, which a machine without a display can never answer.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# their download, which a machine without a display can never answer. No
+# debugger either: a program that crashes ends instead of waiting for one.
+export WINEDLLOVERRIDES="mscoree,mshtml,winedbg.exe="
 
 VINTREL_XVFB_PID=""
 

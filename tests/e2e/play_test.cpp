@@ -1,3 +1,4 @@
+<<<<<<< HEAD
 // "Смотреть" and command-line play, checked by what the stand-in player
 // records of the arguments it was started with.
 #include <gtest/gtest.h>
@@ -6,73 +7,59 @@
 #include "bik_maker.h"
 #include "e2e_test.h"
 #include "panel_driver.h"
+=======
+// "Смотреть" and command-line play, checked by the exact arguments the
+// stand-in player was started with.
+#include "driver.h"
+>>>>>>> e2e
 
 namespace vintrel::e2e {
 namespace {
 
-namespace ids = main_ids;
+using namespace main_ids;
 
-// What kValidIni passes to the player.
-constexpr wchar_t kSwitches[] = L" /R /C /I100 /D9 /F";
 constexpr wchar_t kNoFile[] = L"Сначала необходимо выбрать файл.";
 
-class PlayTest : public E2eTest {
+class Play : public E2e {
  protected:
   void SetUp() override {
-    E2eTest::SetUp();
-    WriteIniBytes(kValidIni);
+    E2e::SetUp();
+    WriteIni(kIni);
   }
-
-  std::filesystem::path AddClip(const wchar_t* name) {
-    return Folder().AddFile(name, BikBytes({}));
-  }
-
-  void ExpectPlayed(const PlayerRecord& record, const std::filesystem::path& file) {
-    ASSERT_GE(record.args.size(), 2u) << ToUtf8(record.commandLine);
-    EXPECT_EQ(std::filesystem::path(record.args[0]), Folder().Player());
-    EXPECT_EQ(record.args[1], file.wstring());
-    const std::vector<std::wstring> switches(record.args.begin() + 2, record.args.end());
-    EXPECT_EQ(switches, (std::vector<std::wstring>{L"/R", L"/C", L"/I100", L"/D9", L"/F"}));
+  void ExpectPlayed(const Args& args, const fs::path& file) const {
+    EXPECT_EQ(args, (Args{(app_ / L"vintrel.dll").wstring(), file.wstring(), L"/R", L"/C", L"/I100",
+                          L"/D9", L"/F"}));
   }
 };
 
-TEST_F(PlayTest, WithoutAFileTheUserIsToldAndTheSwitchesShow) {
-  App& app = StartApp();
-  HWND main = app.WaitForMainWindow();
-  Click(Control(main, ids::Command1));
-  const MessageBoxInfo box = WaitForMessageBox(app.Pid());
+TEST_F(Play, WithoutAFileTheUserIsToldAndTheSwitchesShow) {
+  Start();
+  const Box box = Press(Main(Command1));
   EXPECT_EQ(box.title, L"Ошибка!");
   EXPECT_EQ(box.text, kNoFile);
-  EXPECT_EQ(box.buttonIds, std::vector<int>{IDOK});
-  EXPECT_TRUE(box.hasIcon);
-  EXPECT_FALSE(ShowsSystemStopIcon(box));
-  EXPECT_EQ(StatusText(Control(main, ids::Status)), kSwitches);
-  Answer(box, IDOK);
-  EXPECT_TRUE(WaitForWindowGone(box.hwnd));
-  EXPECT_TRUE(Folder().PlayerRecords().empty());
+  EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
+  ASSERT_TRUE(box.icon);
+  EXPECT_TRUE(WaitUntil([&] { return IconOf(box.icon) == IconOf(Main(PicBullsEye)); }, 2000))
+      << "the box shows the program's own icon";
+  EXPECT_EQ(Status(), L" /R /C /I100 /D9 /F");
+  Answer(box);
+  EXPECT_TRUE(Plays().empty());
 }
 
-// Blanks, Cyrillic letters and an apostrophe in the program's folder and in
-// the file's path reach the player whole.
-TEST_F(PlayTest, BrowsedFileIsPlayedWithTheStoredSwitches) {
-  for (const wchar_t* appFolder : {L"app", L"Program Files\\Видео плеер"}) {
-    SCOPED_TRACE(ToUtf8(appFolder));
-    UseAppFolder(appFolder);
-    const auto file = AddClip(L"мои клипы\\it's a clip.bik");
-    App& app = StartApp();
-    HWND main = app.WaitForMainWindow();
-    BrowseFile(app.Pid(), main, file);
-    ClickSync(Control(main, ids::Command1));
-    ExpectPlayed(Folder().WaitForPlayerRecords(1)[0], file);
-    EXPECT_EQ(StatusText(Control(main, ids::Status)), kSwitches);
-    EXPECT_TRUE(app.IsRunning()) << "the program goes on after starting the player";
-  }
+// Blanks, Cyrillic letters and an apostrophe reach the player whole.
+TEST_F(Play, BrowsedFileIsPlayedWithTheStoredSwitches) {
+  UseAppFolder(L"Program Files\\Видео плеер");
+  const fs::path file = AddBik(L"мои клипы\\it's a clip.bik");
+  Start();
+  Browse(file);
+  Click(Main(Command1));
+  ExpectPlayed(Plays(1)[0], file);
+  EXPECT_EQ(Status(), L" /R /C /I100 /D9 /F");
+  EXPECT_FALSE(WaitExit(0)) << "the program goes on after starting the player";
 }
 
-// Command-line play: the program plays the named file at once and ends.
-TEST_F(PlayTest, FileOnTheCommandLineIsPlayedAndTheProgramEnds) {
-  const auto file = AddClip(L"мои клипы\\intro movie.bik");
-  const std::wstring path = file.wstring();
+TEST_F(Play, FileOnTheCommandLineIsPlayedAndTheProgramEnds) {
+  const std::wstring path = AddBik(L"мои клипы\\intro movie.bik").wstring();
   const std::wstring commandLines[] = {
       L"\"" + path + L"\"",              // quoted, as a user types it
       path,                              // unquoted, as the shell may pass it
@@ -80,32 +67,30 @@ TEST_F(PlayTest, FileOnTheCommandLineIsPlayedAndTheProgramEnds) {
       L"\"" + path,                      // one quote: the rest of the line
   };
   for (size_t i = 0; i < std::size(commandLines); ++i) {
-    SCOPED_TRACE(ToUtf8(commandLines[i]));
-    App& app = StartApp(commandLines[i]);
-    ExpectPlayed(Folder().WaitForPlayerRecords(i + 1)[i], file);
-    EXPECT_TRUE(app.WaitForExit().has_value()) << "the program must end by itself";
+    SCOPED_TRACE(U8(commandLines[i]));
+    Start(commandLines[i], false);
+    ExpectPlayed(Plays(i + 1)[i], path);
+    EXPECT_TRUE(WaitExit()) << "the program ends by itself";
   }
-}
 
-TEST_F(PlayTest, TwoAdjacentQuotesAskForAFileThenTheProgramEnds) {
-  App& app = StartApp(L"\"\"");
-  const MessageBoxInfo box = WaitForMessageBox(app.Pid());
+  // Two quotes name no file: the program says so, waits, and ends.
+  Start(L"\"\"", false);
+  Box box = WaitBox(pid_);
   EXPECT_EQ(box.text, kNoFile);
-  EXPECT_TRUE(app.IsRunning()) << "the program waits for the box to be closed";
-  Answer(box, IDOK);
-  EXPECT_TRUE(app.WaitForExit().has_value());
-  EXPECT_TRUE(Folder().PlayerRecords().empty());
-}
+  EXPECT_FALSE(WaitExit(0));
+  Answer(box);
+  EXPECT_TRUE(WaitExit());
 
-TEST_F(PlayTest, MissingPlayerIsReportedWithItsPathThenTheProgramEnds) {
-  const auto file = AddClip(L"clip.bik");
-  std::filesystem::remove(Folder().Player());
-  App& app = StartApp(L"\"" + file.wstring() + L"\"");
-  const MessageBoxInfo box = AnswerNextMessageBox(app.Pid());
+  // Without the player: the message names it, and the program ends.
+  fs::remove(app_ / L"vintrel.dll");
+  Start(L"\"" + path + L"\"", false);
+  box = WaitBox(pid_);
   EXPECT_EQ(box.title, L"Ошибка!");
   EXPECT_NE(box.text.find(L"Не удалось запустить проигрыватель"), std::wstring::npos);
-  EXPECT_NE(box.text.find(Folder().Player().wstring()), std::wstring::npos) << ToUtf8(box.text);
-  EXPECT_TRUE(app.WaitForExit().has_value());
+  EXPECT_NE(box.text.find((app_ / L"vintrel.dll").wstring()), std::wstring::npos) << U8(box.text);
+  Answer(box);
+  EXPECT_TRUE(WaitExit());
+  EXPECT_EQ(ReadCalls(app_ / L"calls.log").size(), std::size(commandLines));
 }
 
 }  // namespace

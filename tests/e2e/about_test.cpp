@@ -1,0 +1,108 @@
+// "Справка": the About window, what it shows, and where its links lead. The
+// links go to the recorder, registered for them from a short folder of the
+// prefix: Wine reads a shell command into 256 characters, whatever the
+// length of the path the project was cloned into.
+#include "driver.h"
+
+namespace vintrel::e2e {
+namespace {
+
+using namespace about_ids;
+
+constexpr wchar_t kDescription[] =
+    L"Прога просматривает файлы формата *.bik от RAD Game Tools, Inc. за что им собсвенно и "
+    L"спасибо. Всё просто: травишь прогу на файл, можно настроится, потом жмёшь смотреть. "
+    L"Вот и всё.";
+constexpr const wchar_t* kSchemes[] = {L"http", L"https", L"mailto"};
+const fs::path kRecorder = L"C:\\vt\\rec.exe";
+
+class About : public E2e {
+ protected:
+  void SetUp() override {
+    E2e::SetUp();
+    fs::create_directories(kRecorder.parent_path());
+    fs::copy_file(BinFolder() / L"recorder.exe", kRecorder, fs::copy_options::overwrite_existing);
+    fs::remove(kRecorder.parent_path() / L"calls.log");
+    for (const std::wstring scheme : kSchemes) {
+      // The prefix's own handler waits aside (a crashed run left it there already).
+      if (!KeyExists(L"VintrelE2e.saved\\" + scheme))
+        MoveTree(scheme, L"VintrelE2e.saved\\" + scheme);
+      RegDeleteTreeW(HKEY_CLASSES_ROOT, scheme.c_str());
+      SetRegValue(scheme, L"URL:" + scheme);
+      SetRegValue(scheme, L"", L"URL Protocol");
+      SetRegValue(scheme + L"\\shell\\open\\command", kRecorder.wstring() + L" \"%1\"");
+    }
+  }
+  void TearDown() override {
+    E2e::TearDown();
+    for (const std::wstring scheme : kSchemes) {
+      RegDeleteTreeW(HKEY_CLASSES_ROOT, scheme.c_str());
+      MoveTree(L"VintrelE2e.saved\\" + scheme, scheme);
+    }
+  }
+  // A click on a link label, as the mouse delivers it; then the links so far.
+  std::vector<std::wstring> ClickLink(HWND label, size_t count) const {
+    PostMessageW(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    PostMessageW(label, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    std::vector<std::wstring> links;
+    WaitUntil([&] {
+      links.clear();
+      for (const Args& call : ReadCalls(kRecorder.parent_path() / L"calls.log"))
+        links.push_back(call.size() == 2 ? call[1] : L"<" + std::to_wstring(call.size()) + L">");
+      return links.size() >= count;
+    });
+    Require(links.size() >= count, "the link reached no handler");
+    return links;
+  }
+};
+
+TEST_F(About, ShowsItsTextsInTheirColoursModallyAndItsLinksReachTheShell) {
+  WriteIni(kIni);
+  Start();
+  // From the keyboard: Tab to "Справка", Enter.
+  for (int i = 0; i < 3; ++i) Key(main_, VK_TAB);
+  ASSERT_TRUE(WaitUntil([&] { return FocusId(main_) == main_ids::Command4; }));
+  Key(main_, VK_RETURN);
+  HWND about = WindowWith(pid_, Command1);
+  EXPECT_EQ(Text(about), L"О программе Vintrel ver 1.2.48");
+  EXPECT_EQ(Text(Item(about, Label(1))), kDescription);
+  EXPECT_EQ(Text(Item(about, Label(5))), L"URL");
+  EXPECT_EQ(Text(Item(about, Label(6))), L"E-mail");
+  EXPECT_EQ(Text(Item(about, Command1)), L"Ok");
+  HWND web = Item(about, Label(2)), mail = Item(about, Label(3));
+  EXPECT_EQ(Text(web).rfind(L"https://", 0), 0u);
+  EXPECT_NE(Text(mail).find(L'@'), std::wstring::npos);
+  EXPECT_TRUE(GetWindowLongW(about, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+  EXPECT_FALSE(GetWindowLongW(about, GWL_STYLE) &
+               (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+  EXPECT_EQ(GetWindow(about, GW_OWNER), main_);
+  EXPECT_FALSE(Enabled(main_));
+  EXPECT_TRUE(WaitUntil([&] { return FocusId(about) == Command1; }));
+  EXPECT_TRUE(WaitUntil([&] { return CountPixels(Item(about, Label(1)), RGB(255, 0, 0)) > 50; }))
+      << "the description is drawn in red";
+  EXPECT_GT(CountPixels(web, RGB(0, 0, 128)), 20) << "the web address in dark blue";
+  EXPECT_GT(CountPixels(mail, GetSysColor(COLOR_HIGHLIGHT)), 20) << "the e-mail in the highlight";
+
+  // Exact targets, unencoded, two blanks at the end of the subject.
+  const std::wstring subject = L"?Subject=О программе VINTREL ver 1.2.48  ";
+  EXPECT_EQ(ClickLink(web, 1).back(), Text(web));
+  EXPECT_EQ(ClickLink(mail, 2).back(), L"mailto:" + Text(mail) + subject);
+  // The captions alone decide where the links lead.
+  SetText(web, L"http://example.org/other page");
+  SetText(mail, L"someone@example.org");
+  EXPECT_EQ(ClickLink(web, 3).back(), L"http://example.org/other page");
+  EXPECT_EQ(ClickLink(mail, 4).back(), L"mailto:someone@example.org" + subject);
+  EXPECT_TRUE(Visible(about)) << "a link leaves the window open";
+
+  // Only "Ok" takes the focus: Tab stays there, and Enter closes the window.
+  Key(about, VK_TAB);
+  Key(about, VK_RETURN);
+  EXPECT_TRUE(Gone(about));
+  EXPECT_TRUE(WaitUntil([&] { return Enabled(main_) && FocusId(main_) == main_ids::Command4; }));
+  about = OpenAbout();  // and again
+  Click(Item(about, Command1));
+  EXPECT_TRUE(Gone(about));
+}
+
+}  // namespace
+}  // namespace vintrel::e2e

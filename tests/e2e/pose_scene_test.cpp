@@ -1,0 +1,36 @@
+// Not a test: holds the program in one scene while scripts/screenshots.sh
+// takes a README picture. Runs only when that script sets VINTREL_SCENE
+// (main, panel, settings, about, message), VINTREL_READY (written once the
+// scene is up) and VINTREL_RELEASE (the program stops when it appears).
+#include <cstdlib>
+
+#include "driver.h"
+
+namespace vintrel::e2e {
+namespace {
+
+using Pose = E2e;
+
+TEST_F(Pose, Scene) {
+  const char* scene = std::getenv("VINTREL_SCENE");
+  if (!scene)
+    GTEST_SKIP() << "only for scripts/screenshots.sh";
+  WriteIni(
+      "[main]\r\nre=1\r\npe=0\r\nce=1\r\nne=0\r\nje=1\r\nze=0\r\nke=0\r\nle=0\r\nse=0\r\n"
+      "qe=0\r\nie=0\r\nwe=1\r\nge=0\r\nee=0\r\nde=11\r\nfe=30.0\r\n");
+  Start();
+  const std::string name = scene;
+  if (name == "panel")
+    Browse(AddBik(L"Ролики\\intro.bik", Clip(1500, 68210, 640, 480, 100000, 3337, 44100)));
+  else if (name == "settings")
+    OpenSettings();
+  else if (name == "about")
+    OpenAbout();
+  else if (name == "message")
+    Browse(Add(L"readme.txt", "Not a video at all.\r\n")), WaitBox(pid_);
+  ASSERT_TRUE(WriteFile(Wide(std::getenv("VINTREL_READY")), "ready"));
+  WaitUntil([] { return fs::exists(Wide(std::getenv("VINTREL_RELEASE"))); }, 120000);
+}
+
+}  // namespace
+}  // namespace vintrel::e2e
