@@ -3,9 +3,10 @@
 
 #include <algorithm>
 
-#include "res/main_window_ids.h"
-#include "res/about_dialog_ids.h"
+#include "common/version.h"
 #include "e2e_test.h"
+#include "res/about_dialog_ids.h"
+#include "res/main_window_ids.h"
 #include "shell_driver.h"
 
 namespace vintrel::e2e {
@@ -35,8 +36,9 @@ class AboutDialogTest : public E2eTest {
 TEST_F(AboutDialogTest, ShowsItsTextsInTheirColoursModallyAndOkClosesIt) {
   HWND about = OpenAbout();
   const VersionInfo version = ReadVersionInfo(Folder().Exe());
-  EXPECT_EQ(Text(about), L"О программе " + version.fileDescription + L" ver 1.2.48");
-  EXPECT_EQ(Text(about), L"О программе Vintrel ver 1.2.48");
+  EXPECT_EQ(Text(about),
+            L"О программе " + version.fileDescription + L" ver " + VersionText(kVersion));
+  EXPECT_EQ(Text(about), L"О программе Vintrel ver " + VersionText(kVersion));
 
   EXPECT_EQ(Text(Control(about, ids::Label(1))), kDescription);
   EXPECT_EQ(Text(Control(about, ids::Label(5))), L"URL");
@@ -99,7 +101,8 @@ TEST_F(AboutDialogTest, LinksReachTheShellWithTheirExactTargets) {
   links = WaitForRecordedLinks(log, 2);
   ASSERT_EQ(links.size(), 2u);
   // Unencoded, blanks and Cyrillic letters as they are, two blanks at the end.
-  EXPECT_EQ(links[1], L"mailto:" + Text(mail) + L"?Subject=О программе VINTREL ver 1.2.48  ");
+  EXPECT_EQ(links[1], L"mailto:" + Text(mail) + L"?Subject=О программе VINTREL ver " +
+                          VersionText(kVersion) + L"  ");
 
   // The captions alone decide where the links lead.
   SetText(web, L"http://example.org/other page");
@@ -110,7 +113,8 @@ TEST_F(AboutDialogTest, LinksReachTheShellWithTheirExactTargets) {
   ASSERT_EQ(links.size(), 4u);
   std::sort(links.begin() + 2, links.end());
   EXPECT_EQ(links[2], L"http://example.org/other page");
-  EXPECT_EQ(links[3], L"mailto:someone@example.org?Subject=О программе VINTREL ver 1.2.48  ");
+  EXPECT_EQ(links[3], L"mailto:someone@example.org?Subject=О программе VINTREL ver " +
+                          VersionText(kVersion) + L"  ");
 
   EXPECT_TRUE(IsWindow(about) && IsVisible(about)) << "a link click must leave the window open";
 }

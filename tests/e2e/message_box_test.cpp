@@ -9,13 +9,12 @@
 #include <optional>
 #include <thread>
 
-#include "app/main_window.h"
 #include "dialogs/message_box.h"
 #include "e2e_test.h"
 
 namespace vintrel {
 
-// The program's icon comes from its main window, which this test has not got.
+// Any icon will do in place of the program's.
 HICON ProgramIcon() {
   return ::LoadIconW(nullptr, IDI_WINLOGO);
 }

@@ -3,8 +3,9 @@
 // settings file, and the end of the program with its window.
 #include <gtest/gtest.h>
 
-#include "res/main_window_ids.h"
+#include "common/version.h"
 #include "e2e_test.h"
+#include "res/main_window_ids.h"
 
 namespace vintrel::e2e {
 namespace {
@@ -43,7 +44,7 @@ TEST_F(StartupTest, MainWindowShowsCaptionStatusAndInitialStateAndClosingEndsThe
   Start(kValidIni, L"0  ");
   const VersionInfo version = ReadVersionInfo(Folder().Exe());
   EXPECT_FALSE(version.companyName.empty()) << "the program names no company";
-  EXPECT_EQ(Text(main_), L"VINTREL ver 1.2.48  " + version.companyName);
+  EXPECT_EQ(Text(main_), L"VINTREL ver " + VersionText(kVersion) + L"  " + version.companyName);
 
   EXPECT_EQ(FocusedControlId(main_), ids::Command1);
   EXPECT_FALSE(IsVisible(Control(main_, ids::kov)));

@@ -52,23 +52,11 @@ struct KeyTraits {
 };
 using UniqueKey = Unique<HKEY, KeyTraits>;
 
-struct IconTraits {
-  static HICON Invalid() { return nullptr; }
-  static void Close(HICON h) { DestroyIcon(h); }
-};
-using UniqueIcon = Unique<HICON, IconTraits>;
-
 struct BitmapTraits {
   static HBITMAP Invalid() { return nullptr; }
   static void Close(HBITMAP h) { DeleteObject(h); }
 };
 using UniqueBitmap = Unique<HBITMAP, BitmapTraits>;
-
-struct LibraryTraits {
-  static HMODULE Invalid() { return nullptr; }
-  static void Close(HMODULE h) { FreeLibrary(h); }
-};
-using UniqueLibrary = Unique<HMODULE, LibraryTraits>;
 
 // Memory allocated in another process.
 class RemoteMemory {
