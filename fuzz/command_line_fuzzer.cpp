@@ -130,15 +130,10 @@ void CheckPlayerCommandLine(const std::wstring& folder, const std::wstring& file
           "one backslash before the player's name");
 
   const uint16_t checked = in.U16();
-  const auto stateOf = [&](std::wstring_view key) {
-    for (size_t i = 0; i < vintrel::kOptionKeys.size(); ++i) {
-      if (key == vintrel::kOptionKeys[i]) {
-        return (checked >> i) & 1 ? 1 : ((checked >> 13) & 1 ? 2 : 0);
-      }
-    }
-    Require(false, "asked only for the thirteen options");
-    return 0;
-  };
+  vintrel::Options options;
+  for (size_t i = 0; i < options.states.size(); ++i) {
+    options.states[i] = (checked >> i) & 1 ? 1 : ((checked >> 13) & 1 ? 2 : 0);
+  }
   const uint8_t display = in.Byte();
   const uint8_t rate = in.Byte();
   const std::wstring displayText = display < vintrel::kDisplayEntries.size()
@@ -146,7 +141,9 @@ void CheckPlayerCommandLine(const std::wstring& folder, const std::wstring& file
                                        : in.Text();
   const std::wstring rateText =
       rate < vintrel::kFrameRateEntries.size() ? vintrel::kFrameRateEntries[rate].text : in.Text();
-  const std::wstring switches = vintrel::BuildSwitches(stateOf, displayText, rateText);
+  options.displayText = displayText;
+  options.frameRateText = rateText;
+  const std::wstring switches = vintrel::BuildSwitches(options);
   Require(switches.empty() || switches.starts_with(L" /"), "switches start with a blank");
 
   // A path cannot hold a quote, so the player's own name is never escaped.

@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "app/app_error.h"
+#include "common/app_error.h"
 #include "fuzz_input.h"
 #include "settings/settings_values.h"
 #include "settings/stored_number.h"

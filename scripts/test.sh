@@ -13,6 +13,9 @@ mkdir -p build
 
 failed=0
 
+echo "== folder include graph"
+python3 "$here/check_layers.py" || failed=1
+
 # Configure and build a preset, its chatter in build/<preset>.log; the log's
 # tail only when something went wrong.
 build_preset() {

@@ -1,6 +1,6 @@
 #include "app/command_line.h"
 
-#include "app/text.h"
+#include "common/text.h"
 
 namespace vintrel {
 

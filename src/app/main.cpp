@@ -5,9 +5,9 @@
 
 #include <new>
 
-#include "app/app_error.h"
 #include "app/command_line.h"
 #include "app/main_window.h"
+#include "common/app_error.h"
 #include "dialogs/message_box.h"
 #include "ui/modal.h"
 
@@ -16,15 +16,15 @@ namespace {
 
 // Last line of defence at a window procedure: whatever escaped a handler is
 // shown, with its number where it has one, and the program goes on.
-void ReportUnexpectedException(HWND) {
+void ReportUnexpectedException(HICON programIcon) {
   try {
     throw;
   } catch (const AppError& error) {
-    ShowProgramMessage(LoadErrorText(error), kErrorTitle);
+    ShowProgramMessage(LoadErrorText(error), kErrorTitle, programIcon);
   } catch (const std::bad_alloc&) {
-    ShowProgramMessage(LoadErrorText(AppError(7, L"Недостаточно памяти")), kErrorTitle);
+    ShowProgramMessage(LoadErrorText(errors::OutOfMemory()), kErrorTitle, programIcon);
   } catch (...) {
-    ShowProgramMessage(LoadErrorText(AppError(51, L"Внутренняя ошибка")), kErrorTitle);
+    ShowProgramMessage(LoadErrorText(errors::Internal()), kErrorTitle, programIcon);
   }
 }
 
@@ -45,8 +45,9 @@ void InitCommonControls() {
 
 int Main() {
   InitCommonControls();
-  ui::SetExceptionReporter(&ReportUnexpectedException);
-  MainWindow window;
+  const ui::ProgramIcons icons = ui::LoadProgramIcons();
+  ui::SetExceptionReporter([icon = icons.program.get()](HWND) { ReportUnexpectedException(icon); });
+  MainWindow window(icons);
   if (!window.Create())
     return 1;
   if (window.Load(ArgumentsPart(::GetCommandLineW())))

@@ -1,69 +1,43 @@
 #include "app/main_window.h"
 
 #include <commctrl.h>
-#include <shellapi.h>
 
 #include <algorithm>
+#include <exception>
+#include <utility>
 
-#include "app/app_error.h"
 #include "app/captions.h"
 #include "app/command_line.h"
+#include "app/info_panel.h"
 #include "app/main_layout.h"
-#include "res/main_window_ids.h"
-#include "app/version_info.h"
-#include "bink/file_panel.h"
+#include "bink/file_choice.h"
+#include "common/app_error.h"
 #include "dialogs/about_dialog.h"
+#include "dialogs/message_box.h"
 #include "playback/play.h"
-#include "res/resource_ids.h"
+#include "playback/player_command.h"
+#include "res/main_window_ids.h"
 #include "settings/ini_file.h"
-#include "settings/settings_values.h"
-#include "ui/twips.h"
+#include "settings/settings_dialog.h"
+#include "settings/settings_file.h"
+#include "ui/version_info.h"
 
 namespace vintrel {
-namespace {
-
-MainWindow* g_mainWindow = nullptr;
-
-HICON LoadIconSized(int id, int size) {
-  return static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
-                                         IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
-}
-
-}  // namespace
-
-HICON ProgramIcon() {
-  return g_mainWindow ? g_mainWindow->ProgramIcon() : nullptr;
-}
-
-MainWindow::MainWindow() {
-  g_mainWindow = this;
-}
-
-MainWindow::~MainWindow() {
-  if (g_mainWindow == this)
-    g_mainWindow = nullptr;
-}
 
 bool MainWindow::Create() {
-  const int dpi = ui::ScreenDpi();
-  bigIcon_.reset(LoadIconSized(IDI_MAIN, ::GetSystemMetrics(SM_CXICON)));
-  smallIcon_.reset(LoadIconSized(IDI_MAIN, ::GetSystemMetrics(SM_CXSMICON)));
-  programIcon_.reset(LoadIconSized(IDI_BULLSEYE, ::GetSystemMetrics(SM_CXICON)));
-
   const Frame frame{L"VintrelMainWindow",
                     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
                     WS_EX_APPWINDOW,
                     nullptr,
-                    ui::TwipsToPixels(main_layout::kClientWidthTwips, dpi),
-                    ui::TwipsToPixels(main_layout::kClientHeightTwips, dpi),
-                    bigIcon_.get(),
-                    smallIcon_.get()};
+                    main_layout::kClientWidthTwips,
+                    main_layout::kClientHeightTwips,
+                    icons_.window.get(),
+                    icons_.windowSmall.get()};
   if (!Window::Create(frame))
     return false;
-  settings_.SetOwner(hwnd());
   controls_.Build(hwnd(), main_layout::Controls());
-  ::SendMessageW(Item(main_ids::PicBullsEye), STM_SETICON,
-                 reinterpret_cast<WPARAM>(programIcon_.get()), 0);
+  ::SendMessageW(Item(main_ids::PicBullsEye), STM_SETICON, reinterpret_cast<WPARAM>(ProgramIcon()),
+                 0);
   ::DragAcceptFiles(hwnd(), TRUE);
   MakeRoomForStatusBar();
   return true;
@@ -95,21 +69,9 @@ void MainWindow::MakeRoomForStatusBar() {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-std::wstring MainWindow::CurrentFile() const {
-  return ui::WindowText(Item(main_ids::bikfile));
-}
-
-void MainWindow::SetCurrentFile(const std::wstring& path) {
-  ::SetWindowTextW(Item(main_ids::bikfile), path.c_str());
-}
-
 void MainWindow::SetStatus(const std::wstring& text) {
   ::SendMessageW(Item(main_ids::Status), SB_SETTEXTW, SB_SIMPLEID,
                  reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-HICON MainWindow::ProgramIcon() const {
-  return reinterpret_cast<HICON>(::SendMessageW(Item(main_ids::PicBullsEye), STM_GETICON, 0, 0));
 }
 
 bool MainWindow::Load(std::wstring_view arguments) {
@@ -122,19 +84,25 @@ bool MainWindow::Load(std::wstring_view arguments) {
   int number = 0;
   std::wstring description;
   try {
-    const ProgramIdentity identity = ReadProgramIdentity();
+    const ui::ProgramIdentity identity = ui::ReadProgramIdentity();
     const std::wstring caption =
         MainWindowCaption(kApplicationTitle, identity.version, identity.companyName);
     ::SetWindowTextW(hwnd(), caption.c_str());
-    ApplyStoredOptions();
+    startupOptions_.emplace();
+    settings_file::Load(startupOptions_->options);
+    settings_file::LoadStates(startupOptions_->options);
+    startupOptions_->mayStore = true;
   } catch (const AppError& error) {
     number = error.number();
     description = error.description();
   }
   SetStatus(LoadStatusText(number, description));
   if (number == errors::kTypeMismatch) {
+    // The file now holds the defaults the unread options show, so from now
+    // on they may be stored.
     BinkHint::RunSettingsRecovery();
-    settings_.AcceptRecoveredDefaults();
+    if (startupOptions_)
+      startupOptions_->mayStore = true;
     SetStatus(RecoveryStatusText(description));
   }
 
@@ -142,36 +110,76 @@ bool MainWindow::Load(std::wstring_view arguments) {
   const std::optional<std::wstring> file = FileFromArguments(arguments, quote);
   if (!file)
     return false;
-  SetCurrentFile(*file);
-  PlayCurrentFile(*this);
+  ::SetWindowTextW(Item(main_ids::bikfile), file->c_str());
+  Play();
   return true;
 }
 
-void MainWindow::ApplyStoredOptions() {
-  for (const wchar_t* key : kOptionKeys) {
-    // Touching the settings window loads it first, and its own load step
-    // reads every stored option; its errors reach the trap above.
-    settings_.Load();
-    const int16_t state = ToInteger16(BinkHint::ReadSetting(key));
-    settings_.SetOptionState(key, state);
+std::optional<MainWindow::HeldOptions> MainWindow::TakeOptions(bool forEditing) {
+  std::optional<HeldOptions> held = std::exchange(startupOptions_, std::nullopt);
+  // Half-read options never show: the settings window reads the file again.
+  if (held && (held->mayStore || !forEditing))
+    return held;
+  HeldOptions loaded{{}, true};
+  try {
+    settings_file::Load(loaded.options);
+  } catch (const AppError& error) {
+    // A file edited by hand while the program runs: nothing to work with,
+    // and nothing half-read may be stored back.
+    ShowProgramMessage(LoadErrorText(error), kErrorTitle, ProgramIcon());
+    return std::nullopt;
+  }
+  return loaded;
+}
+
+void MainWindow::Browse() {
+  if (const auto path = AskForFile(hwnd()))
+    ShowFile(*path);
+}
+
+void MainWindow::Drop(HDROP drop) {
+  if (const auto path = DroppedFile(hwnd(), drop))
+    ShowFile(*path);
+}
+
+void MainWindow::ShowFile(const std::wstring& path) {
+  // Whatever goes wrong once a file is chosen ends the flow without a word;
+  // the labels already set keep their new text.
+  try {
+    ShowFileInPanel(hwnd(), path, ProgramIcon());
+  } catch (const std::exception&) {
   }
 }
 
-void MainWindow::Unload() {
-  settings_.Unload();
-  Destroy();
+void MainWindow::Play() {
+  const std::optional<HeldOptions> held = TakeOptions(false);
+  if (!held)
+    return;
+  const std::wstring switches = BuildSwitches(held->options);
+  if (held->mayStore)
+    settings_file::Save(held->options);
+  SetStatus(switches);
+  PlayFile(ui::WindowText(Item(main_ids::bikfile)), switches, ProgramIcon());
 }
 
-void MainWindow::OnCommand(int id) {
+void MainWindow::EditSettings() {
+  std::optional<HeldOptions> held = TakeOptions(true);
+  if (held && !vintrel::EditSettings(hwnd(), icons_, held->options))
+    ShowProgramMessage(LoadErrorText(errors::OutOfMemory()), kErrorTitle, ProgramIcon());
+}
+
+void MainWindow::OnCommand(int id, int code, HWND) {
+  if (code != BN_CLICKED)
+    return;
   switch (id) {
     case main_ids::cmdAddFile:
-      RunBrowseFlow(*this);
+      Browse();
       break;
     case main_ids::Command1:
-      PlayCurrentFile(*this);
+      Play();
       break;
     case main_ids::Command2:
-      settings_.ShowModal();
+      EditSettings();
       break;
     case main_ids::Command4:
       ShowAboutDialog(hwnd());
@@ -181,34 +189,20 @@ void MainWindow::OnCommand(int id) {
   }
 }
 
+void MainWindow::OnClose() {
+  if (startupOptions_ && startupOptions_->mayStore)
+    settings_file::Save(startupOptions_->options);
+  startupOptions_.reset();
+  Destroy();
+}
+
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_COMMAND:
-      if (HIWORD(wParam) == BN_CLICKED)
-        OnCommand(LOWORD(wParam));
-      return 0;
     case WM_DROPFILES:
-      DropFiles(*this, reinterpret_cast<HDROP>(wParam));
+      Drop(reinterpret_cast<HDROP>(wParam));
       return 0;
     case WM_SIZE:
       ::SendMessageW(Item(main_ids::Status), WM_SIZE, 0, 0);
-      return 0;
-    case WM_ACTIVATE:
-      // Keep the focused control across switches to other windows, as a
-      // dialog box does.
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        HWND focus = ::GetFocus();
-        if (focus && ::IsChild(hwnd(), focus))
-          lastFocus_ = focus;
-        return 0;
-      }
-      if (lastFocus_ && ::IsWindow(lastFocus_)) {
-        ::SetFocus(lastFocus_);
-        return 0;
-      }
-      return Window::HandleMessage(message, wParam, lParam);
-    case WM_CLOSE:
-      Unload();
       return 0;
     case WM_DESTROY:
       ::PostQuitMessage(0);

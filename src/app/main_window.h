@@ -1,21 +1,24 @@
 #pragma once
 #include <windows.h>
 
+#include <shellapi.h>
+
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "settings/settings_dialog.h"
+#include "settings/settings_values.h"
 #include "ui/controls.h"
+#include "ui/program_icons.h"
 #include "ui/window.h"
 
 namespace vintrel {
 
 // The main window: the current file, the four buttons, the information
-// panel and the status line. It owns the settings window's lifetime.
+// panel and the status line. Its handlers wire the modules together.
 class MainWindow : public ui::Window {
  public:
-  MainWindow();
-  ~MainWindow() override;
+  explicit MainWindow(const ui::ProgramIcons& icons) : icons_(icons) {}
 
   bool Create();
   // The load sequence: caption, stored options under an error trap, the
@@ -23,31 +26,36 @@ class MainWindow : public ui::Window {
   // when a file named there was played, and the program is to end now.
   bool Load(std::wstring_view arguments);
 
-  std::wstring CurrentFile() const;
-  void SetCurrentFile(const std::wstring& path);
-  void SetStatus(const std::wstring& text);
-  HICON ProgramIcon() const;
-  SettingsDialog& settings() { return settings_; }
-
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnCommand(int id, int code, HWND control) override;
+  void OnClose() override;
 
  private:
+  // Options as the program holds them between a load and a close step.
+  struct HeldOptions {
+    Options options;
+    // False after a load that stopped at a bad value: what was read so far
+    // is good for one play, but never goes back to the file.
+    bool mayStore = false;
+  };
+
   void MakeRoomForStatusBar();
-  void ApplyStoredOptions();
-  void OnCommand(int id);
-  void Unload();
+  void SetStatus(const std::wstring& text);
+  HICON ProgramIcon() const { return icons_.program.get(); }
+  std::optional<HeldOptions> TakeOptions(bool forEditing);
 
+  void Browse();
+  void Drop(HDROP drop);
+  void ShowFile(const std::wstring& path);
+  void Play();
+  void EditSettings();
+
+  const ui::ProgramIcons& icons_;
   ui::ControlSet controls_;
-  SettingsDialog settings_;
-  ui::UniqueIcon bigIcon_;
-  ui::UniqueIcon smallIcon_;
-  ui::UniqueIcon programIcon_;
-  HWND lastFocus_ = nullptr;
+  // Start-up's load, kept for the first play or settings window and stored
+  // at the close if neither came.
+  std::optional<HeldOptions> startupOptions_;
 };
-
-// The program's icon, as the hidden picture box of the main window holds it;
-// every message box of the program shows it.
-HICON ProgramIcon();
 
 }  // namespace vintrel

@@ -61,7 +61,6 @@ std::wstring SignatureText(std::string_view bytes) {
 
 PanelTexts PanelTextsFor(const BinkHeader& header, wchar_t decimalSeparator) {
   return {
-      .signature = SignatureText(header.signature),
       .frameType = FrameTypeText(header.frameType),
       .maxFrameSize = WholeNumberText(header.maxFrameSize),
       .height = WholeNumberText(header.height),

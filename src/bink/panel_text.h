@@ -21,7 +21,6 @@ std::wstring SignatureText(std::string_view bytes);
 
 // Every value label of the information panel, in the order they are filled.
 struct PanelTexts {
-  std::wstring signature;
   std::wstring frameType;
   std::wstring maxFrameSize;
   std::wstring height;

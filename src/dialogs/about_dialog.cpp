@@ -3,16 +3,13 @@
 #include <objbase.h>
 #include <shellapi.h>
 
-#include <optional>
 #include <string>
 
-#include "app/captions.h"
-#include "app/version_info.h"
-#include "res/about_dialog_ids.h"
 #include "dialogs/about_layout.h"
+#include "res/about_dialog_ids.h"
 #include "ui/controls.h"
 #include "ui/modal.h"
-#include "ui/window.h"
+#include "ui/version_info.h"
 
 namespace vintrel {
 namespace {
@@ -38,71 +35,42 @@ class ComApartment {
   bool initialized_;
 };
 
-class AboutDialog : public ui::Window {
+class AboutDialog : public ui::ModalWindow {
  public:
-  bool Create(HWND owner) {
-    const int dpi = ui::ScreenDpi();
+  bool Show(HWND owner) {
     const Frame frame{L"VintrelAboutWindow",
                       WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
                       WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE,
                       owner,
-                      ui::Pixels(about_layout::kClientWidthTwips, dpi),
-                      ui::Pixels(about_layout::kClientHeightTwips, dpi),
+                      about_layout::kClientWidthTwips,
+                      about_layout::kClientHeightTwips,
                       nullptr,
                       nullptr};
-    if (!Window::Create(frame))
+    if (!Create(frame))
       return false;
-    identity_ = ReadProgramIdentity();
-    const std::wstring caption = AboutCaption(identity_.fileDescription, identity_.version);
+    identity_ = ui::ReadProgramIdentity();
+    const std::wstring caption =
+        about_layout::AboutCaption(identity_.fileDescription, identity_.version);
     ::SetWindowTextW(hwnd(), caption.c_str());
     controls_.Build(hwnd(), about_layout::Controls());
+    RunModal();
     return true;
   }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-    switch (message) {
-      case WM_COMMAND:
-        OnCommand(LOWORD(wParam), HIWORD(wParam));
-        return 0;
-      case WM_CTLCOLORSTATIC:
-        if (const auto color = LabelColor(reinterpret_cast<HWND>(lParam))) {
-          const HDC dc = reinterpret_cast<HDC>(wParam);
-          ::SetTextColor(dc, *color);
-          ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
-          return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
-        }
-        break;
-      case WM_SETCURSOR:
-        if (IsLink(reinterpret_cast<HWND>(wParam))) {
-          ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
-          return TRUE;
-        }
-        break;
-      case WM_ACTIVATE:
-        // "Ok" is the one control that takes the focus, so Enter and Space
-        // close the window as in a message box.
-        if (LOWORD(wParam) != WA_INACTIVE) {
-          ::SetFocus(Item(about_ids::Command1));
-          return 0;
-        }
-        break;
-      case WM_CLOSE:
-        Unload();
-        return 0;
-      default:
-        break;
+    if (message == WM_SETCURSOR && IsLink(reinterpret_cast<HWND>(wParam))) {
+      ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+      return TRUE;
     }
-    return Window::HandleMessage(message, wParam, lParam);
+    return ModalWindow::HandleMessage(message, wParam, lParam);
   }
 
- private:
-  bool IsLink(HWND control) const {
-    return control &&
-           (control == Item(about_ids::Label(2)) || control == Item(about_ids::Label(3)));
-  }
+  // "Ok" is the one control that takes the focus, so Enter and Space close
+  // the window as in a message box.
+  HWND InitialFocus() const override { return Item(about_ids::Command1); }
 
-  std::optional<COLORREF> LabelColor(HWND control) const {
+  COLORREF LabelTextColor(HWND control) const override {
     const int id = ::GetDlgCtrlID(control);
     if (id == about_ids::Label(1))
       return kDescriptionColor;
@@ -110,17 +78,23 @@ class AboutDialog : public ui::Window {
       return kWebLinkColor;
     if (id == about_ids::Label(3))
       return ::GetSysColor(COLOR_HIGHLIGHT);
-    return std::nullopt;
+    return ModalWindow::LabelTextColor(control);
   }
 
-  void OnCommand(int id, int code) {
+  void OnCommand(int id, int code, HWND) override {
     if (id == IDCANCEL || (id == about_ids::Command1 && code == BN_CLICKED)) {
-      Unload();
+      EndModal();
     } else if (id == about_ids::Label(2) && code == STN_CLICKED) {
       OpenWebPage();
     } else if (id == about_ids::Label(3) && code == STN_CLICKED) {
       StartEmail();
     }
+  }
+
+ private:
+  bool IsLink(HWND control) const {
+    return control &&
+           (control == Item(about_ids::Label(2)) || control == Item(about_ids::Label(3)));
   }
 
   // The labels' captions decide where the links lead, read at the click.
@@ -131,28 +105,21 @@ class AboutDialog : public ui::Window {
   }
 
   void StartEmail() const {
-    const std::wstring target = MailtoTarget(ui::WindowText(Item(about_ids::Label(3))),
-                                             kApplicationTitle, identity_.version);
+    const std::wstring target = about_layout::MailtoTarget(
+        ui::WindowText(Item(about_ids::Label(3))), kApplicationTitle, identity_.version);
     ComApartment com;
     ::ShellExecuteW(nullptr, L"open", target.c_str(), L"", L"", SW_SHOWNORMAL);
   }
 
-  void Unload() {
-    ui::ReleaseOwner(hwnd());
-    Destroy();
-  }
-
   ui::ControlSet controls_;
-  ProgramIdentity identity_;
+  ui::ProgramIdentity identity_;
 };
 
 }  // namespace
 
 void ShowAboutDialog(HWND owner) {
   AboutDialog dialog;
-  if (!dialog.Create(owner))
-    return;
-  ui::RunModal(dialog.hwnd(), owner);
+  dialog.Show(owner);
 }
 
 }  // namespace vintrel

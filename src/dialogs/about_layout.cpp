@@ -1,7 +1,8 @@
 #include "dialogs/about_layout.h"
 
-#include "res/about_dialog_ids.h"
+#include "common/text.h"
 #include "dialogs/author_contact.h"
+#include "res/about_dialog_ids.h"
 
 namespace vintrel::about_layout {
 namespace {
@@ -42,6 +43,20 @@ constexpr ControlSpec kControls[] = {
 
 std::span<const ui::ControlSpec> Controls() {
   return kControls;
+}
+
+std::wstring AboutCaption(std::wstring_view fileDescription, VersionNumbers version) {
+  return L"О программе " + TitleWithVersion(fileDescription, version);
+}
+
+std::wstring MailtoTarget(std::wstring_view address, std::wstring_view title,
+                          VersionNumbers version) {
+  std::wstring target = L"mailto:";
+  target += address;
+  target += L"?Subject=О программе ";
+  target += TitleWithVersion(UpperCase(title), version);
+  target += L"  ";
+  return target;
 }
 
 }  // namespace vintrel::about_layout

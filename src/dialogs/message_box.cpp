@@ -3,7 +3,6 @@
 #include <string_view>
 #include <utility>
 
-#include "app/main_window.h"
 #include "dialogs/cursor_image.h"
 #include "dialogs/msgbox_style.h"
 #include "ui/unique_handle.h"
@@ -100,8 +99,8 @@ int MsgBoxWithIcon(const std::wstring& prompt, uint32_t buttons, const std::wstr
   return pressed;
 }
 
-void ShowProgramMessage(const std::wstring& prompt, const std::wstring& title) {
-  MsgBoxWithIcon(prompt, MB_OK | MB_ICONSTOP, title, ProgramIcon(), L"");
+void ShowProgramMessage(const std::wstring& prompt, const std::wstring& title, HICON programIcon) {
+  MsgBoxWithIcon(prompt, MB_OK | MB_ICONSTOP, title, programIcon, L"");
 }
 
 }  // namespace vintrel

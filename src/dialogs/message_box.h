@@ -11,8 +11,8 @@ namespace vintrel {
 int MsgBoxWithIcon(const std::wstring& prompt, uint32_t buttons, const std::wstring& title,
                    HICON icon, const std::wstring& cursorFile);
 
-// The program's own error box: buttons 16, the program's icon, no cursor.
-void ShowProgramMessage(const std::wstring& prompt, const std::wstring& title);
+// The program's own box: buttons 16, the program's icon, no cursor.
+void ShowProgramMessage(const std::wstring& prompt, const std::wstring& title, HICON programIcon);
 
 inline constexpr wchar_t kErrorTitle[] = L"Ошибка!";
 

@@ -1,22 +1,20 @@
 #include "playback/play.h"
 
-#include <windows.h>
-
-#include "app/app_error.h"
-#include "app/main_window.h"
-#include "app/program_location.h"
 #include "dialogs/message_box.h"
 #include "playback/player_command.h"
+#include "ui/program_location.h"
 #include "ui/system_error.h"
 #include "ui/unique_handle.h"
 
 namespace vintrel {
-namespace {
 
-// Starts the player with its window shown normally; never waits for it.
-void StartPlayer(const std::wstring& playerPath, const std::wstring& filePath,
-                 const std::wstring& switches) {
-  std::wstring commandLine = BuildPlayerCommandLine(playerPath, filePath, switches);
+void PlayFile(const std::wstring& file, const std::wstring& switches, HICON programIcon) {
+  if (file.empty()) {
+    ShowProgramMessage(L"Сначала необходимо выбрать файл.", kErrorTitle, programIcon);
+    return;
+  }
+  const std::wstring playerPath = PlayerPath(ui::ProgramFolder());
+  std::wstring commandLine = BuildPlayerCommandLine(playerPath, file, switches);
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -29,38 +27,11 @@ void StartPlayer(const std::wstring& playerPath, const std::wstring& filePath,
     const DWORD error = ::GetLastError();
     ShowProgramMessage(
         L"Не удалось запустить проигрыватель " + playerPath + L"\n" + ui::SystemErrorText(error),
-        kErrorTitle);
+        kErrorTitle, programIcon);
     return;
   }
   ui::UniqueKernelHandle process(started.hProcess);
   ui::UniqueKernelHandle thread(started.hThread);
-}
-
-}  // namespace
-
-void PlayCurrentFile(MainWindow& window) {
-  SettingsDialog& settings = window.settings();
-  try {
-    settings.Load();
-  } catch (const AppError& error) {
-    // A file edited by hand while the program runs: nothing to play with,
-    // and nothing half-read may be stored back.
-    settings.Discard();
-    ShowProgramMessage(LoadErrorText(error), kErrorTitle);
-    return;
-  }
-  const std::wstring switches =
-      BuildSwitches([&settings](std::wstring_view key) { return settings.OptionState(key); },
-                    settings.DisplayText(), settings.FrameRateText());
-  settings.Unload();
-
-  window.SetStatus(switches);
-  const std::wstring file = window.CurrentFile();
-  if (file.empty()) {
-    ShowProgramMessage(L"Сначала необходимо выбрать файл.", kErrorTitle);
-    return;
-  }
-  StartPlayer(PlayerPath(ProgramFolder()), file, switches);
 }
 
 }  // namespace vintrel

@@ -1,11 +1,13 @@
 #pragma once
+#include <windows.h>
+
+#include <string>
 
 namespace vintrel {
 
-class MainWindow;
-
-// "Смотреть": the switches from the settings window, the status line, then
-// the player started on the current file (or a message when there is none).
-void PlayCurrentFile(MainWindow& window);
+// "Смотреть", once the switches are known: the player beside the program
+// started on `file`, never waited for. No file, or a player that cannot be
+// started, is reported in the program's box with `programIcon`.
+void PlayFile(const std::wstring& file, const std::wstring& switches, HICON programIcon);
 
 }  // namespace vintrel

@@ -1,17 +1,18 @@
 #include "playback/player_command.h"
 
 #include <array>
+#include <optional>
 
 namespace vintrel {
 namespace {
 
-struct TextSwitch {
-  std::wstring_view text;
+struct OptionSwitch {
+  std::wstring_view key;
   std::wstring_view flag;
 };
 
 // The order here is the order of the switches on the command line.
-constexpr std::array<TextSwitch, 13> kOptionSwitches{{
+constexpr std::array<OptionSwitch, 13> kOptionSwitches{{
     {L"re", L" /R"},
     {L"ce", L" /C"},
     {L"pe", L" /P"},
@@ -27,58 +28,34 @@ constexpr std::array<TextSwitch, 13> kOptionSwitches{{
     {L"ke", L" /K"},
 }};
 
-// "В окне" is the player's default and has no switch.
-constexpr std::array<TextSwitch, 13> kDisplaySwitches{{
-    {L"1280x1024", L" /D13"},
-    {L"1152x864", L" /D12"},
-    {L"1024x768", L" /D11"},
-    {L"960x720", L" /D10"},
-    {L"800x600", L" /D9"},
-    {L"640x480", L" /D8"},
-    {L"640x400", L" /D7"},
-    {L"512x384", L" /D6"},
-    {L"480x360", L" /D5"},
-    {L"400x300", L" /D4"},
-    {L"320x400", L" /D3"},
-    {L"320x240", L" /D2"},
-    {L"320x200", L" /D1"},
-}};
-
-// "Авто" lets the player use the file's own rate, so it has no switch.
-constexpr std::array<TextSwitch, 9> kFrameRateSwitches{{
-    {L"5.0", L" /F5.0"},
-    {L"10.0", L" /F10.0"},
-    {L"15.0", L" /F15.0"},
-    {L"20.0", L" /F20.0"},
-    {L"25.0", L" /F25.0"},
-    {L"30.0", L" /F30.0"},
-    {L"40.0", L" /F40.0"},
-    {L"60.0", L" /F60.0"},
-    {L"Максимум", L" /F"},
-}};
-
 constexpr int kChecked = 1;
 
-template <std::size_t N>
-std::wstring_view FlagFor(const std::array<TextSwitch, N>& table, std::wstring_view text) {
-  for (const auto& entry : table) {
-    if (entry.text == text)
-      return entry.flag;
-  }
-  return {};
+// "В окне" is the player's default and has no switch.
+std::wstring DisplaySwitch(std::wstring_view text) {
+  const std::optional<int> index = DisplayIndexForText(text);
+  return index && *index != kWindowedDisplayIndex ? L" /D" + std::to_wstring(*index)
+                                                  : std::wstring();
+}
+
+// "Авто" lets the player use the file's own rate, so it has no switch;
+// "Максимум" is the switch without a rate.
+std::wstring FrameRateSwitch(std::wstring_view text) {
+  const std::optional<std::wstring> stored = FrameRateStoredForText(text);
+  if (!stored || *stored == kAutoFrameRate)
+    return {};
+  return *stored == kMaximumFrameRate ? L" /F" : L" /F" + *stored;
 }
 
 }  // namespace
 
-std::wstring BuildSwitches(const std::function<int(std::wstring_view key)>& stateOf,
-                           std::wstring_view displayText, std::wstring_view frameRateText) {
+std::wstring BuildSwitches(const Options& options) {
   std::wstring switches;
   for (const auto& option : kOptionSwitches) {
-    if (stateOf(option.text) == kChecked)
+    if (options.State(option.key) == kChecked)
       switches += option.flag;
   }
-  switches += FlagFor(kDisplaySwitches, displayText);
-  switches += FlagFor(kFrameRateSwitches, frameRateText);
+  switches += DisplaySwitch(options.displayText);
+  switches += FrameRateSwitch(options.frameRateText);
   return switches;
 }
 

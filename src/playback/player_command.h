@@ -1,21 +1,20 @@
 #pragma once
-#include <functional>
 #include <string>
 #include <string_view>
+
+#include "settings/settings_values.h"
 
 namespace vintrel {
 
 // File name of the external player, kept in the program's own folder.
 inline constexpr wchar_t kPlayerFileName[] = L"vintrel.dll";
 
-// The player's switches for the current options: the thirteen check boxes
-// (state 1 = checked; cleared and greyed add nothing), then at most one
-// display switch for the text of "de1" and one frame-rate switch for the text
-// of "fe". Both texts must match an entry exactly, case included. Every
-// switch begins with one blank, so the result is either empty or " /R ...".
-// stateOf is asked once per option, by its two-letter name.
-std::wstring BuildSwitches(const std::function<int(std::wstring_view key)>& stateOf,
-                           std::wstring_view displayText, std::wstring_view frameRateText);
+// The player's switches for the options: the thirteen check boxes (state 1 =
+// checked; cleared and greyed add nothing), then at most one display switch,
+// /D and the list index, and one frame-rate switch, /F and the rate. Both
+// texts must match a list entry exactly, case included. Every switch begins
+// with one blank, so the result is either empty or " /R ...".
+std::wstring BuildSwitches(const Options& options);
 
 // arg in double quotes, escaped so that CommandLineToArgvW and the C
 // runtime's argument parser hand back exactly arg as one argument, whatever

@@ -1,8 +1,16 @@
 #include "settings/settings_values.h"
 
-#include "app/app_error.h"
+#include "common/app_error.h"
 
 namespace vintrel {
+
+int Options::State(std::wstring_view key) const {
+  for (size_t i = 0; i < kOptions.size(); ++i) {
+    if (key == kOptions[i].key)
+      return states[i];
+  }
+  return 0;
+}
 
 int CheckBoxState(int16_t stored) {
   if (stored < 0 || stored > 2) {

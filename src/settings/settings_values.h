@@ -16,7 +16,6 @@ inline constexpr const wchar_t* kIniSection = L"main";
 
 inline constexpr const wchar_t* kDisplayKey = L"de";
 inline constexpr const wchar_t* kFrameRateKey = L"fe";
-inline constexpr const wchar_t* kMemoryKey = L"ee";  // written only by the recovery
 
 // One on/off playback option: its key is also the name of its check box.
 struct OptionSpec {
@@ -91,6 +90,7 @@ inline constexpr std::array<DisplayEntry, 14> kDisplayEntries{{
     {L"1280x1024", 13},
     {L"В окне", 0},
 }};
+inline constexpr int kWindowedDisplayIndex = 0;
 inline constexpr const wchar_t* kDisplayInitialText = L"1024x768";
 inline constexpr const wchar_t* kDisplayTooltip = L"Выбири разрешение экрана или просмотр в окне";
 
@@ -122,6 +122,8 @@ inline constexpr std::array<FrameRateEntry, 10> kFrameRateEntries{{
     {L"Максимум", L"max"},
     {L"Авто", L"auto"},
 }};
+inline constexpr const wchar_t* kMaximumFrameRate = L"max";
+inline constexpr const wchar_t* kAutoFrameRate = L"auto";
 inline constexpr const wchar_t* kFrameRateInitialText = L"Авто";
 inline constexpr const wchar_t* kFrameRateTooltip = L"Задаёт количество кадров в секунду";
 
@@ -160,5 +162,17 @@ inline constexpr std::array<StoredValue, 15> kRecoveryValues{{
     {L"ee", L"0"},
     {L"de", L"11"},
 }};
+
+// The playback options, as the settings window shows them and the player's
+// switches are built from them: what the file holds once loaded.
+struct Options {
+  // In the order of kOptions: 0 cleared, 1 checked, 2 greyed.
+  std::array<int, kOptions.size()> states{};
+  std::wstring displayText = kDisplayInitialText;      // of "de1"
+  std::wstring frameRateText = kFrameRateInitialText;  // of "fe"
+
+  // The state of the option named `key`; 0 for a name that is none.
+  int State(std::wstring_view key) const;
+};
 
 }  // namespace vintrel

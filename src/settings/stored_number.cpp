@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "app/app_error.h"
+#include "common/app_error.h"
 
 namespace vintrel {
 namespace {

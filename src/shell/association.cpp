@@ -1,6 +1,6 @@
 #include "shell/association.h"
 
-#include "app/text.h"
+#include "common/text.h"
 
 namespace vintrel {
 namespace {

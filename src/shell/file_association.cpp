@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "app/program_location.h"
 #include "dialogs/message_box.h"
 #include "shell/association.h"
 #include "shell/classes_store.h"
 #include "shell/user_rights.h"
+#include "ui/program_location.h"
 #include "ui/system_error.h"
 
 namespace vintrel {
@@ -17,13 +17,13 @@ namespace {
 constexpr wchar_t kIntegrationTitle[] = L"Интеграция";
 
 void ReportFailure(const AssociationOutcome& outcome, const wchar_t* whatFailed,
-                   const wchar_t* action) {
+                   const wchar_t* action, HICON programIcon) {
   std::wstring text = std::wstring(whatFailed) + L"\n\n";
   if (outcome.failure == AssociationFailure::percentInPath) {
     text +=
         L"В пути к программе есть знак «%», который оболочка Windows заменила бы при "
         L"открытии файла:\n" +
-        ProgramPath(ProgramExecutablePath()) +
+        ProgramPath(ui::ProgramExecutablePath()) +
         L"\nПереместите программу в папку, в пути к которой нет этого знака.";
   } else {
     text += std::wstring(action) + L" " + FullKeyName(outcome.root, outcome.key) + L":\n" +
@@ -33,11 +33,11 @@ void ReportFailure(const AssociationOutcome& outcome, const wchar_t* whatFailed,
     text +=
         L"\n\nЭта связь сделана для всех пользователей; удалить её можно только с правами "
         L"администратора.";
-  ShowProgramMessage(text, kErrorTitle);
+  ShowProgramMessage(text, kErrorTitle, programIcon);
 }
 
 AssociationRights CurrentRights() {
-  return {RunsAsAdministrator(), FolderWritableByOthers(ProgramFolder())};
+  return {RunsAsAdministrator(), FolderWritableByOthers(ui::ProgramFolder())};
 }
 
 // Explorer caches handlers; without this it keeps showing the old one until
@@ -48,14 +48,14 @@ void TellShellAssociationsChanged() {
 
 }  // namespace
 
-void RegisterBikAssociation() {
+void RegisterBikAssociation(HICON programIcon) {
   ClassesStore store;
   const AssociationRights rights = CurrentRights();
   const AssociationOutcome outcome =
-      RegisterAssociation(store, rights, ProgramPath(ProgramExecutablePath()));
+      RegisterAssociation(store, rights, ProgramPath(ui::ProgramExecutablePath()));
   if (!outcome.ok()) {
     ReportFailure(outcome, L"Программа не ассоциирована с файлами расширения *.bik.",
-                  L"Не удалось записать раздел реестра");
+                  L"Не удалось записать раздел реестра", programIcon);
     return;
   }
   TellShellAssociationsChanged();
@@ -67,20 +67,21 @@ void RegisterBikAssociation() {
           L" Для всех пользователей программа ассоциируется из папки, которую могут "
           L"изменять только администраторы (например, из Program Files).";
   }
-  ShowProgramMessage(text, kIntegrationTitle);
+  ShowProgramMessage(text, kIntegrationTitle, programIcon);
 }
 
-void RemoveBikAssociation() {
+void RemoveBikAssociation(HICON programIcon) {
   ClassesStore store;
   const AssociationOutcome outcome =
-      RemoveAssociation(store, CurrentRights(), ProgramPath(ProgramExecutablePath()));
+      RemoveAssociation(store, CurrentRights(), ProgramPath(ui::ProgramExecutablePath()));
   if (!outcome.ok()) {
     ReportFailure(outcome, L"Связь программы с файлами расширения *.bik не удалена.",
-                  L"Не удалось удалить раздел реестра");
+                  L"Не удалось удалить раздел реестра", programIcon);
     return;
   }
   TellShellAssociationsChanged();
-  ShowProgramMessage(L"Программа больше не связана с файлами расширения *.bik", kIntegrationTitle);
+  ShowProgramMessage(L"Программа больше не связана с файлами расширения *.bik", kIntegrationTitle,
+                     programIcon);
 }
 
 }  // namespace vintrel

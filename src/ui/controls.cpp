@@ -60,8 +60,8 @@ int ScreenDpi() {
   return dpi > 0 ? dpi : 96;
 }
 
-int Pixels(int twips, int dpi) {
-  return TwipsToPixels(twips, dpi);
+int ControlSet::Pixels(int twips) const {
+  return TwipsToPixels(twips, dpi_);
 }
 
 UniqueFont CreateDialogFont(int dpi) {

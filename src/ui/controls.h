@@ -14,7 +14,6 @@ std::wstring WindowText(HWND hwnd);
 
 // Screen DPI as the system reports it to this (DPI-aware) program.
 int ScreenDpi();
-int Pixels(int twips, int dpi);
 
 // The 8-point dialog font ("MS Shell Dlg") at a given DPI; the twips layouts
 // were drawn for it, so every window uses it, never the bitmap System font.
@@ -32,9 +31,8 @@ class ControlSet {
   // order (the z-order is the tab order), with fonts and tooltips.
   void Build(HWND parent, std::span<const ControlSpec> table);
 
-  int dpi() const { return dpi_; }
-  HFONT font() const { return font_.get(); }
-  int Pixels(int twips) const { return ui::Pixels(twips, dpi_); }
+  // A length of the table in pixels of this build.
+  int Pixels(int twips) const;
 
  private:
   void AddTooltip(HWND parent, HWND control, const wchar_t* text);

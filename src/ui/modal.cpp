@@ -1,6 +1,7 @@
 #include "ui/modal.h"
 
 namespace vintrel::ui {
+namespace {
 
 bool TranslateDialogKeys(MSG& msg) {
   HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
@@ -21,6 +22,8 @@ bool TranslateDialogKeys(MSG& msg) {
   return ::IsDialogMessageW(root, &msg) != FALSE;
 }
 
+}  // namespace
+
 int RunMessageLoop() {
   MSG msg;
   while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
@@ -32,16 +35,20 @@ int RunMessageLoop() {
   return static_cast<int>(msg.wParam);
 }
 
-void ReleaseOwner(HWND dialog) {
+void ModalWindow::EndModal() {
+  HWND dialog = hwnd();
   HWND owner = ::GetWindow(dialog, GW_OWNER);
   if (owner && !::IsWindowEnabled(owner)) {
     ::EnableWindow(owner, TRUE);
     if (::GetActiveWindow() == dialog)
       ::SetActiveWindow(owner);
   }
+  Destroy();
 }
 
-void RunModal(HWND dialog, HWND owner) {
+void ModalWindow::RunModal() {
+  HWND dialog = hwnd();
+  HWND owner = ::GetWindow(dialog, GW_OWNER);
   if (owner)
     ::EnableWindow(owner, FALSE);
   ::ShowWindow(dialog, SW_SHOWNORMAL);

@@ -68,11 +68,6 @@ struct FontTraits {
   static Type Empty() { return nullptr; }
   static void Release(Type h) { ::DeleteObject(h); }
 };
-struct BrushTraits {
-  using Type = HBRUSH;
-  static Type Empty() { return nullptr; }
-  static void Release(Type h) { ::DeleteObject(h); }
-};
 struct IconTraits {
   using Type = HICON;
   static Type Empty() { return nullptr; }
@@ -102,7 +97,6 @@ using UniqueFile = UniqueHandle<FileHandleTraits>;
 using UniqueRegKey = UniqueHandle<RegKeyTraits>;
 using UniqueHook = UniqueHandle<HookTraits>;
 using UniqueFont = UniqueHandle<FontTraits>;
-using UniqueBrush = UniqueHandle<BrushTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueCursor = UniqueHandle<CursorTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;

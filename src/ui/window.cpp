@@ -1,9 +1,17 @@
 #include "ui/window.h"
 
+#include <utility>
+
+#include "ui/controls.h"
+#include "ui/twips.h"
+
 namespace vintrel::ui {
 namespace {
 
-ExceptionReporter g_reporter = nullptr;
+ExceptionReporter& Reporter() {
+  static ExceptionReporter reporter;
+  return reporter;
+}
 
 void RegisterClassOnce(const wchar_t* className, WNDPROC procedure) {
   WNDCLASSEXW existing{};
@@ -24,7 +32,7 @@ void RegisterClassOnce(const wchar_t* className, WNDPROC procedure) {
 }  // namespace
 
 void SetExceptionReporter(ExceptionReporter reporter) {
-  g_reporter = reporter;
+  Reporter() = std::move(reporter);
 }
 
 Window::~Window() {
@@ -33,7 +41,9 @@ Window::~Window() {
 
 bool Window::Create(const Frame& frame) {
   RegisterClassOnce(frame.className, &Window::Procedure);
-  RECT rect{0, 0, frame.clientWidth, frame.clientHeight};
+  const int dpi = ScreenDpi();
+  RECT rect{0, 0, TwipsToPixels(frame.clientWidthTwips, dpi),
+            TwipsToPixels(frame.clientHeightTwips, dpi)};
   ::AdjustWindowRectEx(&rect, frame.style, FALSE, frame.exStyle);
   const int width = rect.right - rect.left;
   const int height = rect.bottom - rect.top;
@@ -70,13 +80,37 @@ void Window::Destroy() {
 }
 
 LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
-    // Labels, frames and boxes sit on the window's face colour, as in a
-    // dialog box; DefWindowProc would paint them in the window colour.
-    HDC dc = reinterpret_cast<HDC>(wParam);
-    ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
-    ::SetTextColor(dc, ::GetSysColor(COLOR_WINDOWTEXT));
-    return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
+  switch (message) {
+    case WM_COMMAND:
+      OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+      return 0;
+    case WM_CLOSE:
+      OnClose();
+      return 0;
+    case WM_ACTIVATE: {
+      if (LOWORD(wParam) == WA_INACTIVE) {
+        HWND focus = ::GetFocus();
+        if (focus && ::IsChild(hwnd_, focus))
+          lastFocus_ = focus;
+        return 0;
+      }
+      HWND target = lastFocus_ && ::IsWindow(lastFocus_) ? lastFocus_ : InitialFocus();
+      if (!target)
+        break;  // DefWindowProc focuses the window itself
+      ::SetFocus(target);
+      return 0;
+    }
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+      // Labels, frames and boxes sit on the window's face colour, as in a
+      // dialog box; DefWindowProc would paint them in the window colour.
+      HDC dc = reinterpret_cast<HDC>(wParam);
+      ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
+      ::SetTextColor(dc, LabelTextColor(reinterpret_cast<HWND>(lParam)));
+      return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
+    }
+    default:
+      break;
   }
   return ::DefWindowProcW(hwnd_, message, wParam, lParam);
 }
@@ -99,8 +133,8 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
   try {
     return self->HandleMessage(message, wParam, lParam);
   } catch (...) {
-    if (g_reporter)
-      g_reporter(hwnd);
+    if (Reporter())
+      Reporter()(hwnd);
     return 0;
   }
 }

@@ -1,11 +1,13 @@
 #pragma once
 #include <windows.h>
 
+#include <functional>
+
 namespace vintrel::ui {
 
 // Base of the program's top-level windows: one window procedure stores
-// `this` at creation and forwards every message to HandleMessage. Exceptions
-// never cross into the system: they stop here and go to ReportException.
+// `this` at creation and dispatches to a few handlers. Exceptions never
+// cross into the system: they stop there and go to the exception reporter.
 class Window {
  public:
   Window() = default;
@@ -15,7 +17,6 @@ class Window {
 
   HWND hwnd() const { return hwnd_; }
   HWND Item(int id) const { return ::GetDlgItem(hwnd_, id); }
-  bool IsCreated() const { return hwnd_ != nullptr; }
 
  protected:
   struct Frame {
@@ -23,8 +24,8 @@ class Window {
     DWORD style;
     DWORD exStyle;
     HWND owner;
-    int clientWidth;  // pixels
-    int clientHeight;
+    int clientWidthTwips;  // converted at the screen's DPI
+    int clientHeightTwips;
     HICON bigIcon;
     HICON smallIcon;
   };
@@ -33,17 +34,33 @@ class Window {
   void Destroy();
 
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  // WM_COMMAND; `control` is null for menus, accelerators and the dialog
+  // manager's Enter and Escape.
+  virtual void OnCommand(int /*id*/, int /*code*/, HWND /*control*/) {}
+  // WM_CLOSE: the close box, Alt+F4, or a close sent from outside.
+  virtual void OnClose() { Destroy(); }
+  // The control that takes the focus at the first activation; the focused
+  // control is kept across later switches to other windows, as a dialog box
+  // does. Null: the window itself.
+  virtual HWND InitialFocus() const { return nullptr; }
+  // Text colour of a label or a frame's caption; the background is always
+  // the window's face colour, as in a dialog box.
+  virtual COLORREF LabelTextColor(HWND /*control*/) const {
+    return ::GetSysColor(COLOR_WINDOWTEXT);
+  }
   // Called after WM_NCDESTROY; the handle is gone by then.
   virtual void OnDestroyed() {}
 
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
   HWND hwnd_ = nullptr;
+  HWND lastFocus_ = nullptr;
 };
 
 // What an exception that reached a window procedure turns into; the program
 // installs a reporter that shows its own message box.
-using ExceptionReporter = void (*)(HWND owner);
+using ExceptionReporter = std::function<void(HWND owner)>;
 void SetExceptionReporter(ExceptionReporter reporter);
 
 }  // namespace vintrel::ui

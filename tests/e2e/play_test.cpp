@@ -1,17 +1,6 @@
-<<<<<<< HEAD
-// "Смотреть" and command-line play, checked by what the stand-in player
-// records of the arguments it was started with.
-#include <gtest/gtest.h>
-
-#include "res/main_window_ids.h"
-#include "bik_maker.h"
-#include "e2e_test.h"
-#include "panel_driver.h"
-=======
 // "Смотреть" and command-line play, checked by the exact arguments the
 // stand-in player was started with.
 #include "driver.h"
->>>>>>> e2e
 
 namespace vintrel::e2e {
 namespace {

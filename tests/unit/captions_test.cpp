@@ -2,21 +2,26 @@
 
 #include <gtest/gtest.h>
 
-#include "app/text.h"
+#include "common/text.h"
+#include "dialogs/about_layout.h"
 
 namespace vintrel {
 namespace {
 
+using about_layout::AboutCaption;
+using about_layout::MailtoTarget;
+
 TEST(Captions, ComposeFromTheProgramIdentity) {
+  const std::wstring version = VersionText(kVersion);
   EXPECT_EQ(MainWindowCaption(kApplicationTitle, kVersion, L"ООО Ромашка"),
-            L"VINTREL ver 1.2.48  ООО Ромашка");
+            L"VINTREL ver " + version + L"  ООО Ромашка");
   EXPECT_EQ(MainWindowCaption(L"vintrel", {1, 2, 48}, L""), L"VINTREL ver 1.2.48  ");
-  EXPECT_EQ(AboutCaption(kFileDescription, kVersion), L"О программе Vintrel ver 1.2.48");
+  EXPECT_EQ(AboutCaption(kFileDescription, kVersion), L"О программе Vintrel ver " + version);
   EXPECT_EQ(AboutCaption(L"X", {10, 0, 7}), L"О программе X ver 10.0.7");
 }
 
 TEST(Captions, MailtoSubjectIsUnencodedWithTwoTrailingBlanks) {
-  EXPECT_EQ(MailtoTarget(L"author@example.org", kApplicationTitle, kVersion),
+  EXPECT_EQ(MailtoTarget(L"author@example.org", kApplicationTitle, {1, 2, 48}),
             L"mailto:author@example.org?Subject=О программе VINTREL ver 1.2.48  ");
 }
 

@@ -124,11 +124,12 @@ TEST(Switches, CheckedBoxesInTheirOwnOrderThenTheListsExactTexts) {
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message()
                  << c.states.size() << " options, " << c.display << ", " << c.rate);
-    const auto stateOf = [&](std::wstring_view key) {
-      const auto found = c.states.find(std::wstring(key));
-      return found == c.states.end() ? 0 : found->second;
-    };
-    EXPECT_EQ(BuildSwitches(stateOf, c.display, c.rate), c.expected);
+    Options options{{}, c.display, c.rate};
+    for (size_t i = 0; i < kOptions.size(); ++i) {
+      const auto found = c.states.find(kOptions[i].key);
+      options.states[i] = found == c.states.end() ? 0 : found->second;
+    }
+    EXPECT_EQ(BuildSwitches(options), c.expected);
   }
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app_error.h"
+#include "common/app_error.h"
 
 namespace vintrel {
 namespace {

@@ -25,13 +25,25 @@ class AppError : public std::exception {
 namespace errors {
 
 inline constexpr int kOverflow = 6;
+inline constexpr int kOutOfMemory = 7;
 inline constexpr int kTypeMismatch = 13;
+inline constexpr int kInternal = 51;
 inline constexpr int kInvalidPropertyValue = 380;
 
-inline AppError Overflow() { return AppError(kOverflow, L"Переполнение"); }
-inline AppError TypeMismatch() { return AppError(kTypeMismatch, L"Несоответствие типа"); }
+inline AppError Overflow() {
+  return AppError(kOverflow, L"Переполнение");
+}
+inline AppError OutOfMemory() {
+  return AppError(kOutOfMemory, L"Недостаточно памяти");
+}
+inline AppError TypeMismatch() {
+  return AppError(kTypeMismatch, L"Несоответствие типа");
+}
 inline AppError InvalidPropertyValue() {
   return AppError(kInvalidPropertyValue, L"Недопустимое значение свойства");
+}
+inline AppError Internal() {
+  return AppError(kInternal, L"Внутренняя ошибка");
 }
 
 }  // namespace errors

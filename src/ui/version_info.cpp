@@ -1,12 +1,12 @@
-#include "app/version_info.h"
+#include "ui/version_info.h"
 
 #include <windows.h>
 
 #include <vector>
 
-#include "app/program_location.h"
+#include "ui/program_location.h"
 
-namespace vintrel {
+namespace vintrel::ui {
 namespace {
 
 std::wstring QueryString(const std::vector<BYTE>& block, const wchar_t* language,
@@ -62,4 +62,4 @@ ProgramIdentity ReadProgramIdentity() {
   return identity;
 }
 
-}  // namespace vintrel
+}  // namespace vintrel::ui

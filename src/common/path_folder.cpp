@@ -1,4 +1,4 @@
-#include "bink/path_folder.h"
+#include "common/path_folder.h"
 
 namespace vintrel {
 namespace {

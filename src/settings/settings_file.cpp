@@ -1,0 +1,53 @@
+#include "settings/settings_file.h"
+
+#include "settings/ini_file.h"
+#include "settings/stored_number.h"
+
+namespace vintrel::settings_file {
+void Load(Options& options) {
+  options = Options{};
+  LoadStates(options);
+  if (const auto text = DisplayTextForStored(BinkHint::ReadSetting(kDisplayKey))) {
+    options.displayText = *text;
+    StoreDisplay(options);
+  }
+  if (const auto text = FrameRateTextForStored(BinkHint::ReadSetting(kFrameRateKey))) {
+    options.frameRateText = *text;
+    StoreFrameRate(options);
+  }
+}
+
+void LoadStates(Options& options) {
+  // Stops at the first value that cannot be applied; the boxes after it keep
+  // their state and the caller decides what the error means.
+  for (std::size_t i = 0; i < kOptions.size(); ++i) {
+    const int state = CheckBoxState(ToInteger16(BinkHint::ReadSetting(kOptions[i].key)));
+    // Assigning a box its own state is no change, and stores nothing.
+    if (state == options.states[i])
+      continue;
+    options.states[i] = state;
+    StoreState(options, i);
+  }
+}
+
+void Save(const Options& options) {
+  StoreFrameRate(options);
+  StoreDisplay(options);
+}
+
+void StoreState(const Options& options, std::size_t index) {
+  if (const auto text = StoredTextForState(options.states[index]))
+    BinkHint::WriteSetting(kOptions[index].key, *text);
+}
+
+void StoreDisplay(const Options& options) {
+  if (const auto stored = DisplayStoredForText(options.displayText))
+    BinkHint::WriteSetting(kDisplayKey, *stored);
+}
+
+void StoreFrameRate(const Options& options) {
+  if (const auto stored = FrameRateStoredForText(options.frameRateText))
+    BinkHint::WriteSetting(kFrameRateKey, *stored);
+}
+
+}  // namespace vintrel::settings_file

@@ -1,0 +1,20 @@
+#pragma once
+#include "ui/unique_handle.h"
+
+namespace vintrel::ui {
+
+// The program's icons, loaded once at start-up at the system's icon sizes and
+// lent to every window and message box that shows one.
+struct ProgramIcons {
+  // The film frame: the main window's frame and the shell's picture of it.
+  UniqueIcon window;
+  UniqueIcon windowSmall;
+  // The bull's-eye: message boxes, the settings window, and the main
+  // window's hidden picture box, which holds this very handle.
+  UniqueIcon program;
+  UniqueIcon programSmall;
+};
+
+ProgramIcons LoadProgramIcons();
+
+}  // namespace vintrel::ui
