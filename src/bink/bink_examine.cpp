@@ -81,7 +81,7 @@ BinkExamination ExamineBink(ByteSource& source) {
   // Whatever part of the index the file holds is read, for the keyframes.
   FrameIndexChecker checker(facts, out.fileSize);
   const uint64_t end = std::min(facts.IndexEnd(), out.fileSize);
-  auto chunk = std::make_unique<uint8_t[]>(kIndexChunkBytes);
+  auto chunk = std::make_unique_for_overwrite<uint8_t[]>(kIndexChunkBytes);
   for (uint64_t at = facts.indexOffset; at < end;) {
     const size_t count = static_cast<size_t>(std::min<uint64_t>(end - at, kIndexChunkBytes));
     if (!source.Read(at, std::span(chunk.get(), count), error)) {

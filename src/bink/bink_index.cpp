@@ -1,34 +1,73 @@
 #include "bink/bink_index.h"
 
+#include <algorithm>
+
 namespace vintrel {
 
 FrameIndexChecker::FrameIndexChecker(const BinkFacts& facts, uint64_t fileSize)
     : entries_(facts.indexEntries), indexEnd_(facts.IndexEnd()), fileSize_(fileSize) {}
 
+namespace {
+
+uint32_t Load(const uint8_t* p) {
+  return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
+}
+
+}  // namespace
+
 void FrameIndexChecker::Feed(std::span<const uint8_t> bytes) {
-  size_t at = 0;
+  const uint8_t* p = bytes.data();
+  size_t left = bytes.size();
   // An entry split between two chunks is finished from the carried bytes.
-  while (carried_ > 0 && carried_ < 4 && at < bytes.size()) {
-    carry_[carried_++] = bytes[at++];
-  }
-  if (carried_ == 4) {
-    Entry(uint32_t{carry_[0]} | uint32_t{carry_[1]} << 8 | uint32_t{carry_[2]} << 16 |
-          uint32_t{carry_[3]} << 24);
+  if (carried_ > 0) {
+    while (carried_ < 4 && left > 0) {
+      carry_[carried_++] = *p++;
+      --left;
+    }
+    if (carried_ < 4) {
+      return;
+    }
+    Entry(Load(carry_));
     carried_ = 0;
   }
-  for (; at + 4 <= bytes.size(); at += 4) {
-    Entry(uint32_t{bytes[at]} | uint32_t{bytes[at + 1]} << 8 | uint32_t{bytes[at + 2]} << 16 |
-          uint32_t{bytes[at + 3]} << 24);
+  uint64_t count = std::min<uint64_t>(left / 4, entries_ - seen_);
+  if (count > 0 && seen_ == 0) {
+    Entry(Load(p));
+    p += 4, left -= 4, --count;
   }
-  while (at < bytes.size()) {
-    carry_[carried_++] = bytes[at++];
+  // Entries between the first and the last, in a loop kept free of members
+  // (a byte pointer may alias them) and of all but one rare branch.
+  const uint64_t middle = std::min<uint64_t>(count, entries_ - 1 - std::min(seen_, entries_ - 1));
+  uint32_t previous = previous_;
+  uint64_t keyframes = 0;
+  for (uint64_t k = 0; k < middle; ++k) {
+    const uint32_t value = Load(p + 4 * k);
+    const uint32_t offset = value & ~uint32_t{1};
+    keyframes += value & 1;
+    if (offset <= previous || offset > fileSize_) [[unlikely]] {
+      if (!broken_) {
+        broken_ = seen_ + k;
+      }
+    }
+    previous = offset;
+  }
+  keyframes_ += keyframes;
+  previous_ = previous;
+  seen_ += middle;
+  p += 4 * middle, left -= 4 * middle, count -= middle;
+  for (; count > 0; --count, p += 4, left -= 4) {
+    Entry(Load(p));
+  }
+  // What is left is frame data, or the start of an entry the next chunk ends.
+  if (seen_ < entries_) {
+    while (left > 0 && carried_ < 4) {
+      carry_[carried_++] = *p++;
+      --left;
+    }
   }
 }
 
 void FrameIndexChecker::Entry(uint32_t value) {
-  if (seen_ >= entries_) {
-    return;  // frame data, not index
-  }
   const uint64_t index = seen_++;
   const uint32_t offset = value & ~uint32_t{1};
   const bool last = seen_ == entries_;
