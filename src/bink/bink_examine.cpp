@@ -74,8 +74,8 @@ BinkExamination ExamineBink(ByteSource& source) {
   out.problem = SizeProblem(facts, out.fileSize);
   const bool indexFits = facts.IndexEnd() <= out.fileSize;
   if (!indexFits && out.problem.empty()) {
-    out.problem = "индекс кадров длиннее файла: " + GroupDigits(facts.indexEntries) +
-                  " записей с " + GroupDigits(facts.indexOffset) + "-го байта";
+    out.problem = "индекс кадров длиннее файла: записей " + GroupDigits(facts.indexEntries) +
+                  " с байта " + GroupDigits(facts.indexOffset);
   }
 
   // Whatever part of the index the file holds is read, for the keyframes.
