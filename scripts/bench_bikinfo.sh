@@ -74,7 +74,7 @@ echo "|---|---|---|---|---|---|---|"
 row() {  # name value unit floor-name floor-value ratio target met
   printf '| %s | %s | %s | %s | %s | %s | %s |\n' "$@"
 }
-ms() { awk -v t="$1" -v n="${#files[@]}" 'BEGIN { printf "%.2f ms/file", 1000 * t / n }'; }
+ms() { awk -v t="$1" -v n="${#files[@]}" 'BEGIN { printf "%.3f ms/file", 1000 * t / n }'; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 met() { awk -v r="$1" -v t="$2" -v d="$3" 'BEGIN { ok = d == "le" ? r <= t : r >= t; print ok ? "yes" : "NO" }'; }
 r=$(ratio "$t_ffprobe" "$t_bik1")
