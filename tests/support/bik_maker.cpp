@@ -38,6 +38,9 @@ std::vector<uint8_t> MakeBikHeader(const BikSpec& spec) {
   PutU32(out, spec.fpsDenominator);
   PutU32(out, spec.videoFlags);
   PutU32(out, spec.audioTracks.value_or(static_cast<uint32_t>(spec.tracks.size())));
+  if (spec.extraField) {
+    PutU32(out, 0);
+  }
   for (const AudioTrackSpec& track : spec.tracks) {
     PutU32(out, track.maxPacketSize);
   }
@@ -46,7 +49,15 @@ std::vector<uint8_t> MakeBikHeader(const BikSpec& spec) {
     PutU16(out, track.flags);
   }
   for (size_t id = 0; id < spec.tracks.size(); ++id) {
-    PutU32(out, static_cast<uint32_t>(id));
+    PutU32(out, spec.tracks[id].id.value_or(static_cast<uint32_t>(id)));
+  }
+  if (spec.frameBytes > 0) {
+    const size_t start = out.size() + 4 * (size_t{spec.frameCount} + 1);
+    for (uint32_t i = 0; i <= spec.frameCount; ++i) {
+      const bool key = i < spec.frameCount && spec.keyframeEvery > 0 && i % spec.keyframeEvery == 0;
+      PutU32(out, static_cast<uint32_t>(start + size_t{i} * spec.frameBytes) | (key ? 1 : 0));
+    }
+    out.resize(start + size_t{spec.frameCount} * spec.frameBytes);
   }
 
   const uint32_t size = spec.sizeField.value_or(static_cast<uint32_t>(out.size() - 8));

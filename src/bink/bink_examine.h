@@ -1,0 +1,43 @@
+#pragma once
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "bink/bink_facts.h"
+
+namespace vintrel {
+
+// Random-access reading of one open file, as the platform gives it.
+class ByteSource {
+ public:
+  virtual ~ByteSource() = default;
+  virtual uint64_t Size() const = 0;
+  // Fills `out` from `offset`; false (with a reason) on any failure or a
+  // short read.
+  virtual bool Read(uint64_t offset, std::span<uint8_t> out, std::string& error) = 0;
+};
+
+// Everything known about one file. `problem` names the first fault found, in
+// Russian; empty when the file is whole Bink video.
+struct BinkExamination {
+  bool readable = true;  // false: the file could not be opened or read
+  uint64_t fileSize = 0;
+  HeaderStatus header = HeaderStatus::notBink;
+  BinkFacts facts;  // every field but format and revision is valid when header is ok
+  uint64_t keyframes = 0;
+  std::string problem;
+
+  bool IsBink() const { return facts.format != BinkFormat::none; }
+  bool HeaderRead() const { return header == HeaderStatus::ok; }
+  bool Whole() const { return readable && IsBink() && problem.empty(); }
+};
+
+// Reads the header once and the frame index in chunks of this size; never
+// the frames themselves.
+inline constexpr size_t kIndexChunkBytes = 64 * 1024;
+
+BinkExamination ExamineBink(ByteSource& source);
+// For a file that could not be opened.
+BinkExamination Unreadable(const std::string& reason);
+
+}  // namespace vintrel

@@ -1,0 +1,103 @@
+#include <windows.h>
+
+#include "bink/bink_read.h"
+#include "ui/system_error.h"
+#include "ui/unique_handle.h"
+
+namespace vintrel {
+namespace {
+
+using FileHandle = ui::UniqueHandle<ui::FileHandleTraits>;
+
+std::string ErrorText(DWORD code) {
+  const std::wstring text = ui::SystemErrorText(code);
+  const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, nullptr);
+  std::string out(size > 0 ? size : 0, '\0');
+  if (size > 0) {
+    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
+                          nullptr, nullptr);
+  }
+  return out;
+}
+
+class Win32Source : public ByteSource {
+ public:
+  Win32Source(HANDLE file, uint64_t size) : file_(file), size_(size) {}
+
+  uint64_t Size() const override { return size_; }
+
+  bool Read(uint64_t offset, std::span<uint8_t> out, std::string& error) override {
+    size_t done = 0;
+    while (done < out.size()) {
+      OVERLAPPED at{};
+      at.Offset = static_cast<DWORD>(offset + done);
+      at.OffsetHigh = static_cast<DWORD>((offset + done) >> 32);
+      DWORD got = 0;
+      const DWORD want = static_cast<DWORD>(out.size() - done);
+      if (!::ReadFile(file_, out.data() + done, want, &got, &at)) {
+        error = ErrorText(::GetLastError());
+        return false;
+      }
+      if (got == 0) {
+        error = "файл укоротился при чтении";
+        return false;
+      }
+      done += got;
+    }
+    return true;
+  }
+
+ private:
+  HANDLE file_;
+  uint64_t size_;
+};
+
+}  // namespace
+
+std::filesystem::path SystemPath(const std::filesystem::path& path) {
+  const std::wstring& text = path.native();
+  if (text.rfind(L"\\\\?\\", 0) == 0 || text.rfind(L"\\\\.\\", 0) == 0) {
+    return path;
+  }
+  const DWORD size = ::GetFullPathNameW(text.c_str(), 0, nullptr, nullptr);
+  if (size == 0) {
+    return path;
+  }
+  std::wstring full(size, L'\0');
+  const DWORD length = ::GetFullPathNameW(text.c_str(), size, full.data(), nullptr);
+  if (length == 0 || length >= size) {
+    return path;
+  }
+  full.resize(length);
+  if (full.rfind(L"\\\\.\\", 0) == 0) {
+    return full;  // a device such as COM1
+  }
+  if (full.rfind(L"\\\\", 0) == 0) {
+    return L"\\\\?\\UNC\\" + full.substr(2);
+  }
+  return L"\\\\?\\" + full;
+}
+
+BinkExamination ExamineBinkFile(const std::filesystem::path& path) {
+  const std::wstring system = SystemPath(path).native();
+  // Backup semantics would open folders too; they are turned away below.
+  FileHandle file(::CreateFileW(system.c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) {
+    return Unreadable(ErrorText(::GetLastError()));
+  }
+  // A pipe or a device (COM1, CON) could block a read forever.
+  if (::GetFileType(file.get()) != FILE_TYPE_DISK) {
+    return Unreadable("не файл на диске");
+  }
+  LARGE_INTEGER size{};
+  if (!::GetFileSizeEx(file.get(), &size)) {
+    return Unreadable(ErrorText(::GetLastError()));
+  }
+  Win32Source source(file.get(), static_cast<uint64_t>(size.QuadPart));
+  return ExamineBink(source);
+}
+
+}  // namespace vintrel

@@ -1,0 +1,49 @@
+#pragma once
+#include <string>
+#include <string_view>
+
+#include "bink/bink_examine.h"
+
+namespace vintrel {
+
+enum class ReportForm { table, csv, json };
+
+// The three printed forms of examined files, one item per file, built piece
+// by piece so that a run over any number of files keeps nothing but the
+// current file. Paths and texts are UTF-8.
+class ReportStream {
+ public:
+  explicit ReportStream(ReportForm form) : form_(form) {}
+  std::string Begin() const;  // column names, or the opening of the array
+  std::string Item(std::string_view path, const BinkExamination& file);
+  std::string End() const;
+
+ private:
+  ReportForm form_;
+  bool first_ = true;
+};
+
+// A file's line of the table (ending in a newline), its column names, and one
+// line per audio track.
+std::string TableHeader();
+std::string TableLine(std::string_view path, const BinkExamination& file);
+std::string TrackLines(const BinkExamination& file);
+// What "copy" puts on the clipboard: column names, the line, every track.
+std::string CopyText(std::string_view path, const BinkExamination& file);
+
+// "целый", "повреждён", "не Bink" or "не читается".
+std::string Verdict(const BinkExamination& file);
+// "BIKi", "KB2j"; a byte that is not a printable letter shows as "0x00".
+std::string SignatureText(const BinkExamination& file);
+// 29.97, 25, 23.976: at most three decimals, no trailing zeros.
+std::string DecimalRate(const BinkFacts& facts);
+// Milliseconds as seconds with three decimals: "50.050".
+std::string Seconds(uint64_t ms);
+
+// A JSON string literal; control characters escaped, bytes that are not
+// UTF-8 replaced by U+FFFD.
+std::string JsonString(std::string_view utf8);
+// A CSV field, quoted when it holds a comma, a quote or a line break.
+std::string CsvField(std::string_view text);
+
+}  // namespace vintrel

@@ -1,0 +1,218 @@
+#include "bink/bink_facts.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "bik_maker.h"
+#include "bikinfo/bikinfo_run.h"
+#include "bink/bink_examine.h"
+#include "bink/bink_index.h"
+#include "bink/bink_report.h"
+
+namespace vintrel {
+namespace {
+
+// Reads never past the end: the sanitizers would catch a read there.
+struct MemorySource : ByteSource {
+  std::vector<uint8_t> bytes;
+  uint64_t Size() const override { return bytes.size(); }
+  bool Read(uint64_t at, std::span<uint8_t> out, std::string&) override {
+    std::copy_n(bytes.begin() + static_cast<ptrdiff_t>(at), out.size(), out.begin());
+    return true;
+  }
+};
+
+BinkExamination Examine(std::vector<uint8_t> bytes) {
+  MemorySource source;
+  source.bytes = std::move(bytes);
+  return ExamineBink(source);
+}
+
+// 30 frames of 100 bytes at 30000/1001, two tracks, keyframes 1, 11 and 21.
+BikSpec Whole(std::string signature = "BIK", char revision = 'i', bool extra = false,
+              uint32_t frames = 30, uint32_t frameBytes = 100) {
+  BikSpec spec{signature, revision, {}, frames, 100, 640, 480, 30000, 1001};
+  spec.tracks = {{44100, kBikStereo | kBikSixteenBit | 0x1000, 4000, 7}, {22050, 0, 900, {}}};
+  spec.extraField = extra;
+  spec.frameBytes = frameBytes;
+  spec.keyframeEvery = 10;
+  return spec;
+}
+
+TEST(BinkFacts, RevisionKMovesTheTracksByFourBytes) {
+  BikSpec spec{.version = 'k', .tracks = {{44100, kBikStereo | kBikSixteenBit, 10000, {}}}};
+  spec.extraField = true;
+  const std::vector<uint8_t> bytes = MakeBikHeader(spec);
+  const std::vector<uint8_t> tracks = {0, 0, 0, 0, 0x10, 0x27, 0, 0, 0x44, 0xAC, 0x00, 0x60};
+  ASSERT_TRUE(std::equal(tracks.begin(), tracks.end(), bytes.begin() + 44));
+  const BinkHeaderDecode decode = DecodeBinkFacts(bytes);
+  ASSERT_EQ(decode.facts.tracks.size(), 1u);
+  const BinkTrack& t = decode.facts.tracks[0];
+  EXPECT_EQ(std::tie(t.largestPacket, t.rate, t.channels, t.bits),
+            std::tuple(10000u, 44100u, 2u, 16u));
+  EXPECT_EQ(decode.facts.indexOffset, 60u);
+}
+
+TEST(BinkFacts, FormatsRevisionsAndTracks) {
+  const std::pair<std::string, bool> cases[] = {{"BIKi", false}, {"BIKk", true}, {"KB2g", false},
+                                                {"KB2i", true},  {"KB2j", true}, {"KB2k", true}};
+  for (const auto& [name, extra] : cases) {
+    SCOPED_TRACE(name);
+    const BinkHeaderDecode d =
+        DecodeBinkFacts(MakeBikHeader(Whole(name.substr(0, 3), name[3], extra)));
+    ASSERT_EQ(d.status, HeaderStatus::ok);
+    EXPECT_EQ(d.facts.format, name[0] == 'B' ? BinkFormat::bink1 : BinkFormat::bink2);
+    EXPECT_EQ(d.facts.indexOffset, 44u + (extra ? 4 : 0) + 24);
+    EXPECT_EQ(d.facts.indexEntries, 31u);
+    ASSERT_EQ(d.facts.tracks.size(), 2u);
+    const BinkTrack& a = d.facts.tracks[0];
+    const BinkTrack& b = d.facts.tracks[1];
+    EXPECT_EQ(std::tie(a.rate, a.channels, a.bits, a.codec, a.id, a.largestPacket),
+              std::tuple(44100u, 2u, 16u, AudioCodec::dct, 7u, 4000u));
+    EXPECT_EQ(std::tie(b.rate, b.channels, b.bits, b.codec, b.id),
+              std::tuple(22050u, 1u, 8u, AudioCodec::rdft, 1u));
+  }
+  BikSpec flags{.videoFlags = kBinkGrayFlag | kBinkAlphaFlag};
+  const BinkFacts f = DecodeBinkFacts(MakeBikHeader(flags)).facts;
+  EXPECT_TRUE(f.Gray() && f.Alpha());
+  BikSpec many{.tracks = std::vector<AudioTrackSpec>(257)};
+  EXPECT_EQ(DecodeBinkFacts(MakeBikHeader(many)).status, HeaderStatus::tooManyTracks);
+  many.tracks.pop_back();
+  EXPECT_EQ(DecodeBinkFacts(MakeBikHeader(many)).status, HeaderStatus::ok);
+}
+
+TEST(BinkFacts, DurationBitrateAndRate) {
+  struct Case {
+    uint32_t frames, num, den;
+    uint64_t fileSize, ms, bitrate;
+    std::string rate;
+  } cases[] = {{1500, 30000, 1001, 6256250, 50050, 1000000, "29.97"},
+               {250, 25, 1, 1000000, 10000, 800000, "25"},
+               {3, 100000, 3337, 1000, 100, 79912, "29.967"},
+               {100, 0, 1, 1000, 0, 0, "0"},
+               {100, 30, 0, 1000, 0, 0, "0"},
+               {0xFFFFFFFF, 1, 0xFFFFFFFF, 1000, UINT64_MAX, 0, "0"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.frames);
+    const BinkFacts f{.frames = c.frames, .rateNumerator = c.num, .rateDenominator = c.den};
+    EXPECT_EQ(f.DurationMs(), c.ms);
+    EXPECT_EQ(f.Bitrate(c.fileSize), c.bitrate);
+    EXPECT_EQ(DecimalRate(f), c.rate);
+  }
+}
+
+TEST(BinkIntegrity, FirstProblemIsNamed) {
+  const std::vector<uint8_t> whole = MakeBikHeader(Whole());  // 68 + 124 + 3000 bytes
+  const auto with = [&](size_t entry, uint32_t value) {
+    std::vector<uint8_t> bytes = whole;
+    std::memcpy(&bytes[68 + 4 * entry], &value, 4);  // little-endian, as the file
+    return bytes;
+  };
+  const auto resized = [&](size_t size) {
+    std::vector<uint8_t> bytes = whole;
+    bytes.resize(size);
+    return bytes;
+  };
+  struct Case {
+    std::string name;
+    std::vector<uint8_t> bytes;
+    std::string problem;
+    uint64_t keyframes;
+  } cases[] = {
+      {"whole", whole, "", 3},
+      {"million frames", MakeBikHeader(Whole("BIK", 'i', false, 1000000, 2)), "", 100000},
+      {"empty", {}, "пустой файл (0 байт)", 0},
+      {"text", {'B', 'I', 'G', '!'}, "не видео Bink", 0},
+      {"short header", resized(20), "заголовок обрезан: 20 байт из 44", 0},
+      {"short tracks", resized(50), "заголовок обрезан: 50 байт из 68", 0},
+      {"too many tracks", MakeBikHeader({.audioTracks = 1000}),
+       "заголовок повреждён: звуковых дорожек 1 000 (не больше 256)", 0},
+      {"truncated", resized(2000), "обрезан: 2 000 байт из 3 192", 3},
+      {"longer", resized(3193), "длиннее заявленного: 3 193 байт вместо 3 192", 3},
+      {"index longer than file", MakeBikHeader(Whole("BIK", 'i', false, 30, 0)),
+       "индекс кадров длиннее файла: записей 31 с байта 68", 0},
+      {"first inside index", with(0, 100 | 1), "индекс кадров нарушен на кадре 1", 3},
+      {"frame 17 empty", with(17, 192 + 1600), "индекс кадров нарушен на кадре 17", 3},
+      {"past the end", with(29, 4000), "индекс кадров нарушен на кадре 29", 3},
+      {"ends early", with(30, 3100), "индекс кадров нарушен на кадре 30", 3},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const BinkExamination e = Examine(c.bytes);
+    EXPECT_EQ(e.problem, c.problem);
+    EXPECT_EQ(e.keyframes, c.keyframes);
+    EXPECT_EQ(e.Whole(), c.problem.empty());
+  }
+}
+
+TEST(BinkIntegrity, ChunksOfAnySizeGiveTheSameVerdict) {
+  BinkFacts facts = DecodeBinkFacts(MakeBikHeader(Whole())).facts;
+  const std::vector<uint8_t> whole = MakeBikHeader(Whole());
+  for (size_t chunk = 1; chunk <= 9; ++chunk) {
+    FrameIndexChecker checker(facts, whole.size());
+    for (size_t at = 68; at < whole.size(); at += chunk) {
+      checker.Feed(std::span(whole).subspan(at, std::min(chunk, whole.size() - at)));
+    }
+    EXPECT_EQ(checker.BrokenFrame(), std::nullopt);
+    EXPECT_EQ(checker.Keyframes(), 3u);
+  }
+}
+
+TEST(BinkReport, JsonAndCsvForms) {
+  const BikSpec spec{
+      "BIK", 'k', {}, 2, 10, 320, 240, 25, 1, kBinkAlphaFlag, {}, {{48000, kBikSixteenBit, 500, 3}},
+      true,  10,  1};
+  const BinkExamination good = Examine(MakeBikHeader(spec));
+  const BinkExamination text = Examine({'h', 'i'});
+  ReportStream json(ReportForm::json);
+  std::string out = json.Begin();
+  out += json.Item("d\\\"ф\x01\xFF.bik", good);
+  out += json.Item("t", text);
+  out += json.End();
+  EXPECT_EQ(
+      out,
+      "[\n{\"path\": \"d\\\\\\\"ф\\u0001\xEF\xBF\xBD.bik\", \"format\": \"bink1\", "
+      "\"revision\": \"k\", \"width\": 320, \"height\": 240, \"frames\": 2, \"frame_rate\": "
+      "\"25/1\", \"duration\": 0.080, \"largest_frame\": 10, \"bitrate\": 9200, \"gray\": "
+      "false, \"alpha\": true, \"keyframes\": 2, \"audio\": [{\"rate\": 48000, \"channels\": "
+      "1, \"bits\": 16, \"codec\": \"rdft\", \"id\": 3}], \"whole\": true, \"problem\": null},\n"
+      "{\"path\": \"t\", \"format\": null, \"revision\": null, \"width\": null, \"height\": "
+      "null, \"frames\": null, \"frame_rate\": null, \"duration\": null, \"largest_frame\": "
+      "null, \"bitrate\": null, \"gray\": null, \"alpha\": null, \"keyframes\": null, "
+      "\"audio\": [], \"whole\": false, \"problem\": \"не видео Bink\"}\n]\n");
+  ReportStream csv(ReportForm::csv);
+  out = csv.Begin();
+  out += csv.Item("a,b.bik", good);
+  out += csv.Item("t", text);
+  EXPECT_EQ(out,
+            "path,format,revision,width,height,frames,frame_rate,duration,largest_frame,bitrate,"
+            "gray,alpha,keyframes,tracks,audio,whole,problem\n"
+            "\"a,b.bik\",bink1,k,320,240,2,25/1,0.080,10,9200,0,1,2,1,48000:1:16:rdft:3,1,\n"
+            "t,,,,,,,,,,,,,,,0,не видео Bink\n");
+}
+
+TEST(Bikinfo, ArgumentsAndVideoNames) {
+  std::string error;
+  const auto parse = [&](std::vector<std::filesystem::path> args) {
+    return ParseBikinfoArgs(args, error);
+  };
+  const auto ok = parse({"--json", "-r", "a", "--", "-b"});
+  ASSERT_TRUE(ok);
+  EXPECT_EQ(ok->form, ReportForm::json);
+  EXPECT_TRUE(ok->recursive);
+  EXPECT_EQ(ok->inputs, (std::vector<std::filesystem::path>{"a", "-b"}));
+  EXPECT_FALSE(parse({}));
+  EXPECT_FALSE(parse({"--csv", "--json", "a"}));
+  EXPECT_FALSE(parse({"-x", "a"}));
+  const std::pair<const char*, bool> names[] = {{"a.bik", true}, {"B.BIK", true},
+                                                {"c.Bk2", true}, {"a.bik.txt", false},
+                                                {"bik", false},  {".bk", false}};
+  for (const auto& [name, video] : names) {
+    EXPECT_EQ(IsVideoName(name), video) << name;
+  }
+}
+
+}  // namespace
+}  // namespace vintrel
