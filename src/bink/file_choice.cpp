@@ -12,7 +12,8 @@ namespace {
 
 constexpr wchar_t kDialogTitle[] = L"Откроем файл для просмотра...";
 // Description and pattern alternate; the list ends with an empty entry.
-constexpr wchar_t kFilters[] = L"Обычные bik (*.bik)\0*.bik\0Возможные модификации (*.*)\0*.*\0";
+constexpr wchar_t kFilters[] =
+    L"Обычные bik (*.bik)\0*.bik\0Возможные модификации (*.*)\0*.*\0Bink 2 (*.bk2)\0*.bk2\0";
 // The longest path the system accepts, in characters.
 constexpr DWORD kPathBufferChars = 32768;
 
