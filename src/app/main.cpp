@@ -10,6 +10,7 @@
 #include "common/app_error.h"
 #include "dialogs/message_box.h"
 #include "ui/modal.h"
+#include "ui/system_library.h"
 
 namespace vintrel {
 namespace {
@@ -59,5 +60,6 @@ int Main() {
 }  // namespace vintrel
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  vintrel::ui::RestrictLibrarySearchToSystem();
   return vintrel::Main();
 }

@@ -5,11 +5,12 @@
 
 #include <string>
 
+#include "common/version.h"
 #include "dialogs/about_layout.h"
 #include "res/about_dialog_ids.h"
 #include "ui/controls.h"
 #include "ui/modal.h"
-#include "ui/version_info.h"
+#include "ui/system_library.h"
 
 namespace vintrel {
 namespace {
@@ -18,22 +19,32 @@ constexpr COLORREF kDescriptionColor = RGB(255, 0, 0);
 constexpr COLORREF kWebLinkColor = RGB(0, 0, 128);
 
 // Shell handlers of web and mailto links may be COM objects, which need an
-// apartment on the calling thread.
+// apartment on the calling thread. The COM and shell libraries are loaded at
+// the first click on a link, not at start-up.
+constexpr wchar_t kCom[] = L"ole32.dll";
+
 class ComApartment {
  public:
-  ComApartment()
-      : initialized_(SUCCEEDED(
-            ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+  ComApartment() {
+    const auto initialize =
+        ui::RequireSystemFunction<decltype(::CoInitializeEx)>(kCom, "CoInitializeEx");
+    initialized_ =
+        SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+  }
   ~ComApartment() {
     if (initialized_)
-      ::CoUninitialize();
+      ui::SystemFunction<decltype(::CoUninitialize)>(kCom, "CoUninitialize")();
   }
   ComApartment(const ComApartment&) = delete;
   ComApartment& operator=(const ComApartment&) = delete;
 
  private:
-  bool initialized_;
+  bool initialized_ = false;
 };
+
+decltype(::ShellExecuteW)* ShellExecute() {
+  return ui::RequireSystemFunction<decltype(::ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+}
 
 class AboutDialog : public ui::ModalWindow {
  public:
@@ -48,9 +59,7 @@ class AboutDialog : public ui::ModalWindow {
                       nullptr};
     if (!Create(frame))
       return false;
-    identity_ = ui::ReadProgramIdentity();
-    const std::wstring caption =
-        about_layout::AboutCaption(identity_.fileDescription, identity_.version);
+    const std::wstring caption = about_layout::AboutCaption(kFileDescription, kVersion);
     ::SetWindowTextW(hwnd(), caption.c_str());
     controls_.Build(hwnd(), about_layout::Controls());
     RunModal();
@@ -101,18 +110,17 @@ class AboutDialog : public ui::ModalWindow {
   void OpenWebPage() const {
     const std::wstring address = ui::WindowText(Item(about_ids::Label(2)));
     ComApartment com;
-    ::ShellExecuteW(::GetDesktopWindow(), L"open", address.c_str(), L"", L"c:\\", SW_SHOWNORMAL);
+    ShellExecute()(::GetDesktopWindow(), L"open", address.c_str(), L"", L"c:\\", SW_SHOWNORMAL);
   }
 
   void StartEmail() const {
     const std::wstring target = about_layout::MailtoTarget(
-        ui::WindowText(Item(about_ids::Label(3))), kApplicationTitle, identity_.version);
+        ui::WindowText(Item(about_ids::Label(3))), kApplicationTitle, kVersion);
     ComApartment com;
-    ::ShellExecuteW(nullptr, L"open", target.c_str(), L"", L"", SW_SHOWNORMAL);
+    ShellExecute()(nullptr, L"open", target.c_str(), L"", L"", SW_SHOWNORMAL);
   }
 
   ui::ControlSet controls_;
-  ui::ProgramIdentity identity_;
 };
 
 }  // namespace
