@@ -43,7 +43,10 @@ std::span<const ui::ControlSpec> Controls() {
 
 std::vector<Row> Rows(std::string_view path, const BinkExamination& file) {
   const BinkFacts& f = file.facts;
-  std::vector<Row> rows = {{"Файл", std::string(path)}};
+  // Whether the file is whole matters most, so it comes first.
+  std::vector<Row> rows = {
+      {"Файл", std::string(path)},
+      {"Целостность", Verdict(file) + (file.problem.empty() ? "" : ": " + file.problem)}};
   if (file.IsBink()) {
     const char* format = f.format == BinkFormat::bink2 ? " (Bink 2)" : " (Bink 1)";
     rows.push_back({"Формат", SignatureText(file) + format});
@@ -67,8 +70,6 @@ std::vector<Row> Rows(std::string_view path, const BinkExamination& file) {
     for (size_t i = 0; i < f.tracks.size(); ++i)
       rows.push_back({"Дорожка " + std::to_string(i + 1), TrackText(f.tracks[i])});
   }
-  rows.push_back(
-      {"Целостность", Verdict(file) + (file.problem.empty() ? "" : ": " + file.problem)});
   return rows;
 }
 

@@ -11,7 +11,7 @@
 namespace vintrel::details_layout {
 
 inline constexpr int kClientWidthTwips = 7200;
-inline constexpr int kClientHeightTwips = 4200;
+inline constexpr int kClientHeightTwips = 4800;
 // The first column of the list, wide enough for the longest label.
 inline constexpr int kLabelColumnTwips = 1980;
 
@@ -25,8 +25,8 @@ struct Row {
   bool operator==(const Row&) const = default;
 };
 
-// Every fact of `file`, one row each, a row per audio track, and last the
-// verdict on the file's integrity with the first fault found.
+// The path, the verdict on the file's integrity with the first fault found,
+// then every fact of `file`, one row each, and a row per audio track.
 std::vector<Row> Rows(std::string_view path, const BinkExamination& file);
 
 }  // namespace vintrel::details_layout

@@ -42,24 +42,27 @@ TEST_F(Details, MenuCopiesTheFactsAndListsThemInTheDetailsWindow) {
   const fs::path fileK = AddBik(L"видео\\клип k.bik", k);
   const fs::path file2 = AddBik(L"видео\\второй.bk2", two);
   Start();
-  // No file yet: both items are greyed, so nothing is copied.
+  // A pipe would hold a read forever: it is unreadable, and no file is current.
+  const wchar_t* pipeName = L"\\\\.\\pipe\\vintrel-e2e";
+  const ui::UniqueFile pipe(CreateNamedPipeW(pipeName, PIPE_ACCESS_DUPLEX, 0, 1, 0, 0, 0, nullptr));
+  Drop({pipeName});
+  ASSERT_TRUE(WaitUntil([&] { return Text(Main(bikfile)) == pipeName; }));
+  Sync(main_);
+  EXPECT_FALSE(FindBox(pid_));
+  // No Bink file: both items are greyed, so nothing is copied.
   OpenClipboard(nullptr), EmptyClipboard(), CloseClipboard();
   PickFromMenu(0);
   EXPECT_EQ(ClipboardText(), L"");
 
   for (const fs::path& file : {fileK, file2}) {
     Browse(file);
-    const std::wstring labels[] = {Text(Main(Label(1))), Text(Main(Label(7))),
-                                   Text(Main(Label(11))), Text(Main(Label(12))),
-                                   Text(Main(Label(13)))};
-    EXPECT_EQ(labels[0], file == fileK ? L"BIK" : L"KB2");
-    EXPECT_EQ(std::vector(labels + 1, labels + 5),
-              (std::vector<std::wstring>{L"30", L"2", L"16", L"44100"}));
+    std::wstring shown;
+    for (int n : {1, 7, 11, 12, 13}) shown += Text(Main(Label(n))) + L" ";
+    EXPECT_EQ(shown, (file == fileK ? L"BIK" : L"KB2") + std::wstring(L" 30 2 16 44100 "));
     EXPECT_TRUE(Enabled(Main(Frame2)));
   }
   PickFromMenu(0);
   const std::wstring copied = ClipboardText();
-  EXPECT_EQ(copied.rfind(L"Формат", 0), 0u) << copied;
   EXPECT_NE(copied.find(L"KB2j    640x480"), std::wstring::npos) << copied;
   EXPECT_NE(copied.find(L"  целый        " + file2.wstring() + L"\r\n"), std::wstring::npos)
       << copied;
@@ -79,9 +82,9 @@ TEST_F(Details, MenuCopiesTheFactsAndListsThemInTheDetailsWindow) {
   const std::vector<std::wstring> rows = ListRows(Item(details, details_ids::List));
   ASSERT_EQ(rows.size(), 16u);
   EXPECT_EQ(rows[0], L"Файл\t" + file2.wstring());
-  EXPECT_EQ(rows[1], L"Формат\tKB2j (Bink 2)");
-  EXPECT_EQ(rows[14], L"Дорожка 2\t22050 Гц, моно, 8 бит, RDFT, id 5, наиб. пакет 900 байт");
-  EXPECT_EQ(rows[15], L"Целостность\tцелый");
+  EXPECT_EQ(rows[1], L"Целостность\tцелый");
+  EXPECT_EQ(rows[2], L"Формат\tKB2j (Bink 2)");
+  EXPECT_EQ(rows[15], L"Дорожка 2\t22050 Гц, моно, 8 бит, RDFT, id 5, наиб. пакет 900 байт");
   Key(details, VK_ESCAPE);
   EXPECT_TRUE(Gone(details));
   EXPECT_TRUE(Enabled(main_));

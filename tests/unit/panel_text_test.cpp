@@ -75,6 +75,7 @@ TEST(DetailsRows, EveryFactEveryTrackAndTheVerdict) {
   spec.keyframeEvery = 100;
   EXPECT_EQ(Listed("D:\\клип.bk2", Examine(spec)),
             "Файл|D:\\клип.bk2\n"
+            "Целостность|целый\n"
             "Формат|KB2j (Bink 2)\n"
             "Размер файла|17 352 байт\n"
             "Кадр|640x480\n"
@@ -88,12 +89,11 @@ TEST(DetailsRows, EveryFactEveryTrackAndTheVerdict) {
             "Ключевых кадров|13\n"
             "Звуковых дорожек|2\n"
             "Дорожка 1|44100 Гц, стерео, 16 бит, RDFT, id 0, наиб. пакет 10 000 байт\n"
-            "Дорожка 2|22050 Гц, моно, 8 бит, RDFT, id 1, наиб. пакет 900 байт\n"
-            "Целостность|целый\n");
+            "Дорожка 2|22050 Гц, моно, 8 бит, RDFT, id 1, наиб. пакет 900 байт\n");
   spec.truncateTo = 60;
   EXPECT_EQ(Listed("x", Examine(spec)),
-            "Файл|x\nФормат|KB2j (Bink 2)\nРазмер файла|60 байт\n"
-            "Целостность|повреждён: заголовок обрезан: 60 байт из 72\n");
+            "Файл|x\nЦелостность|повреждён: заголовок обрезан: 60 байт из 72\n"
+            "Формат|KB2j (Bink 2)\nРазмер файла|60 байт\n");
 }
 
 }  // namespace
