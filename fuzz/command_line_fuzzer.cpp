@@ -1,170 +1,90 @@
 // The program's own command line in, the player's command line out. The
-// player's line is split back with the rules of the C runtime and
-// CommandLineToArgvW, written out here independently, and must give back
-// exactly the file and the switches that went in.
-#include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <optional>
-#include <string>
-#include <string_view>
+// player's line is split back with the C runtime's rules, written out here
+// independently, and must give back exactly the file and the switches.
+#include <algorithm>
+#include <sstream>
 #include <vector>
 
 #include "app/command_line.h"
-#include "fuzz_input.h"
+#include "fuzz.h"
 #include "playback/player_command.h"
 #include "settings/settings_values.h"
 
 namespace {
 
-void Require(bool condition, const char* what) {
-  if (!condition) {
-    std::fprintf(stderr, "broken promise: %s\n", what);
-    std::abort();
-  }
-}
+using namespace vintrel;
+using fuzz::Require;
 
-bool IsBlank(wchar_t ch) {
-  return ch == L' ' || ch == L'\t';
-}
+const auto IsBlank = [](wchar_t ch) { return ch == L' ' || ch == L'\t'; };
 
-// The program name ends at the next quote if it starts with one, else at the
-// first blank; the arguments follow the rules of msvcrt since 2008.
+// The rules of msvcrt since 2008: 2n backslashes and a quote give n
+// backslashes and toggle quoting, 2n+1 give n and a quote; "" inside quotes
+// is a quote. The program's name is taken by the same rules here: the
+// player's quoted path holds no quote and does not end in a backslash.
 std::vector<std::wstring> SplitCommandLine(std::wstring_view line) {
   std::vector<std::wstring> args;
-  size_t i = 0;
-  std::wstring name;
-  if (!line.empty() && line[0] == L'"') {
-    for (i = 1; i < line.size() && line[i] != L'"'; ++i) {
-      name += line[i];
+  for (size_t i = 0; i < line.size(); ++i) {
+    if (IsBlank(line[i])) {
+      continue;
     }
-    if (i < line.size()) {
-      ++i;
-    }
-  } else {
-    for (; i < line.size() && !IsBlank(line[i]); ++i) {
-      name += line[i];
-    }
-  }
-  args.push_back(name);
-  while (true) {
-    while (i < line.size() && IsBlank(line[i])) {
-      ++i;
-    }
-    if (i >= line.size()) {
-      break;
-    }
-    std::wstring arg;
-    bool quoted = false;
-    while (i < line.size() && (quoted || !IsBlank(line[i]))) {
-      size_t backslashes = 0;
-      while (i < line.size() && line[i] == L'\\') {
-        ++backslashes;
-        ++i;
-      }
-      if (i < line.size() && line[i] == L'"') {
-        arg.append(backslashes / 2, L'\\');
-        if (backslashes % 2 == 1) {
-          arg += L'"';
-          ++i;
-        } else if (quoted && i + 1 < line.size() && line[i + 1] == L'"') {
-          arg += L'"';
-          i += 2;
-        } else {
-          quoted = !quoted;
-          ++i;
-        }
+    std::wstring& arg = args.emplace_back();
+    for (bool quoted = false; i < line.size() && (quoted || !IsBlank(line[i])); ++i) {
+      const size_t slashes = std::min(line.find_first_not_of(L'\\', i), line.size()) - i;
+      i += slashes;
+      const bool quote = i < line.size() && line[i] == L'"';
+      arg.append(quote ? slashes / 2 : slashes, L'\\');
+      if (quote && slashes % 2 == 0 && quoted && line.substr(i + 1, 1) == L"\"") {
+        arg += line[++i];
+      } else if (quote && slashes % 2 == 0) {
+        quoted = !quoted;
+      } else if (i < line.size() && (quote || quoted || !IsBlank(line[i]))) {
+        arg += line[i];
       } else {
-        arg.append(backslashes, L'\\');
-        if (i < line.size() && (quoted || !IsBlank(line[i]))) {
-          arg += line[i];
-          ++i;
-        }
+        break;  // at the blank after the argument, or at the end
       }
     }
-    args.push_back(arg);
   }
   return args;
 }
 
-std::vector<std::wstring> Words(std::wstring_view text) {
-  std::vector<std::wstring> words;
-  std::wstring word;
-  for (const wchar_t ch : text) {
-    if (ch == L' ') {
-      if (!word.empty()) {
-        words.push_back(word);
-      }
-      word.clear();
-    } else {
-      word += ch;
-    }
-  }
-  if (!word.empty()) {
-    words.push_back(word);
-  }
-  return words;
-}
-
 void CheckOwnCommandLine(const std::wstring& line, const std::wstring& quote) {
-  const std::wstring arguments = vintrel::ArgumentsPart(line);
-  Require(line.find(arguments) != std::wstring::npos, "the arguments come from the line");
-  Require(arguments.empty() || (!IsBlank(arguments.front()) && !IsBlank(arguments.back())),
-          "no blanks around the arguments");
-
-  const std::optional<std::wstring> file = vintrel::FileFromArguments(arguments, quote);
-  Require(file.has_value() == !arguments.empty(), "a file exactly when there are arguments");
-  if (file) {
-    Require(arguments.find(*file) != std::wstring::npos, "the file is part of the arguments");
-    if (quote.size() == 1) {
-      Require(file->find(quote[0]) == std::wstring::npos, "the file holds no quote character");
-    }
-  }
+  const std::wstring arguments = ArgumentsPart(line);
+  Require(line.find(arguments) != std::wstring::npos &&
+              (arguments.empty() || (!IsBlank(arguments.front()) && !IsBlank(arguments.back()))),
+          "the arguments come from the line, without blanks around them");
+  const std::optional<std::wstring> file = FileFromArguments(arguments, quote);
+  Require(file ? arguments.find(*file) != std::wstring::npos &&
+                     (quote.size() != 1 || file->find(quote[0]) == std::wstring::npos)
+               : arguments.empty(),
+          "a file, part of the arguments with no quote character, exactly when there are any");
 }
 
-void CheckPlayerCommandLine(const std::wstring& folder, const std::wstring& filePath,
-                            vintrel::fuzz::FuzzInput& in) {
-  const std::wstring player = vintrel::PlayerPath(folder);
-  Require(player.ends_with(L"\\vintrel.dll"), "the player sits in the folder");
-  Require(player.find(L"\\\\vintrel.dll") == std::wstring::npos || folder.ends_with(L"\\\\"),
-          "one backslash before the player's name");
-
-  const uint16_t checked = in.U16();
-  vintrel::Options options;
-  for (size_t i = 0; i < options.states.size(); ++i) {
-    options.states[i] = (checked >> i) & 1 ? 1 : ((checked >> 13) & 1 ? 2 : 0);
+void CheckPlayerCommandLine(std::wstring folder, const std::wstring& filePath,
+                            fuzz::FuzzInput& in) {
+  std::erase(folder, L'"');  // a path cannot hold one, so the player's name is never escaped
+  const std::wstring player = PlayerPath(folder);
+  Options options;
+  for (int& state : options.states) {
+    state = in.Byte() % 3;
   }
-  const uint8_t display = in.Byte();
-  const uint8_t rate = in.Byte();
-  const std::wstring displayText = display < vintrel::kDisplayEntries.size()
-                                       ? vintrel::kDisplayEntries[display].text
-                                       : in.Text();
-  const std::wstring rateText =
-      rate < vintrel::kFrameRateEntries.size() ? vintrel::kFrameRateEntries[rate].text : in.Text();
-  options.displayText = displayText;
-  options.frameRateText = rateText;
-  const std::wstring switches = vintrel::BuildSwitches(options);
-  Require(switches.empty() || switches.starts_with(L" /"), "switches start with a blank");
-
-  // A path cannot hold a quote, so the player's own name is never escaped.
-  if (player.find(L'"') != std::wstring::npos) {
-    return;
-  }
-  const std::wstring line = vintrel::BuildPlayerCommandLine(player, filePath, switches);
+  // Past the lists' ends: a text that is no entry.
+  const size_t display = in.Byte() % 16, rate = in.Byte() % 16;
+  options.displayText = display < kDisplayEntries.size() ? kDisplayEntries[display].text : L"";
+  options.frameRateText = rate < kFrameRateEntries.size() ? kFrameRateEntries[rate].text : L"x";
+  const std::wstring switches = BuildSwitches(options);
   std::vector<std::wstring> expected{player, filePath};
-  for (const std::wstring& word : Words(switches)) {
+  std::wistringstream words(switches);
+  for (std::wstring word; words >> word;) {
     expected.push_back(word);
   }
-  Require(SplitCommandLine(line) == expected, "the player gets back its name, file and switches");
-  Require(SplitCommandLine(L"x " + vintrel::QuoteArgument(filePath)) ==
-              std::vector<std::wstring>{L"x", filePath},
-          "a quoted argument splits back to itself");
+  Require(SplitCommandLine(BuildPlayerCommandLine(player, filePath, switches)) == expected,
+          "the player gets back its name, the file and the switches");
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  vintrel::fuzz::FuzzInput in(data, size);
+  vintrel::fuzz::FuzzInput in{data, size};
   const std::wstring first = in.Text();
   const std::wstring second = in.Text();
   CheckOwnCommandLine(first, second.empty() ? L"\"" : second);

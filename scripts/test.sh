@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds both presets and runs every test: the unit tests natively (plain and
-# under the sanitizers), then the end-to-end tests under Wine on a private
-# X display. Exits non-zero if anything failed; the last lines printed are
+# Builds every preset and runs every test: the unit tests natively (plain and
+# under the sanitizers), a short run of each fuzz target, then the end-to-end
+# tests under Wine on a private X display. Exits non-zero if anything failed; the last lines printed are
 # ctest's summary of the end-to-end tests.
 set -uo pipefail
 
@@ -36,6 +36,15 @@ for preset in native native-sanitize; do
     failed=1
   fi
 done
+
+# The fuzz targets: built from the same library, each run over its seeds and
+# for a few seconds more, so that a target that rots or crashes fails here.
+if build_preset fuzz; then
+  echo "== fuzz: seeds and a short run of each target"
+  ctest --preset fuzz || failed=1
+else
+  failed=1
+fi
 
 if build_preset windows; then
   echo "== windows: imported DLLs"

@@ -1,0 +1,127 @@
+// Any bytes as a whole file: the header's facts, the frame index checked in
+// chunks of random sizes, and the three printed reports. ASan catches a read
+// past the bytes; the checks are the promises bikinfo and the panel rely on.
+#include <algorithm>
+#include <clocale>
+
+#include "bink/bink_examine.h"
+#include "bink/bink_index.h"
+#include "bink/bink_report.h"
+#include "fuzz.h"
+
+namespace {
+
+using namespace vintrel;
+using fuzz::Require;
+
+// The file in memory; a read past its end is the reader's fault.
+struct Memory : ByteSource {
+  explicit Memory(std::span<const uint8_t> bytes) : bytes_(bytes) {}
+  uint64_t Size() const override { return bytes_.size(); }
+  bool Read(uint64_t at, std::span<uint8_t> out, std::string&) override {
+    Require(at <= bytes_.size() && out.size() <= bytes_.size() - at, "reads stay in the file");
+    std::copy_n(bytes_.begin() + at, out.size(), out.begin());
+    return true;
+  }
+  std::span<const uint8_t> bytes_;
+};
+
+// The index fed in chunks of 0 to 9 bytes must give what one feed gives.
+void CheckIndex(std::span<const uint8_t> bytes, const BinkExamination& file) {
+  const size_t from = std::min<uint64_t>(file.facts.indexOffset, bytes.size());
+  const auto index =
+      bytes.subspan(from, std::min<uint64_t>(file.facts.IndexEnd(), bytes.size()) - from);
+  FrameIndexChecker whole(file.facts, bytes.size()), chunked(file.facts, bytes.size());
+  whole.Feed(index);
+  for (size_t at = 0, k = 0, n = 0; at < index.size(); at += n, ++k) {
+    n = std::min<size_t>(index.size() - at, (bytes[k % bytes.size()] + k) % 10);
+    chunked.Feed(index.subspan(at, n));
+  }
+  Require(whole.EntriesFed() == index.size() / 4 && chunked.EntriesFed() == whole.EntriesFed() &&
+              chunked.Keyframes() == whole.Keyframes() && file.keyframes == whole.Keyframes() &&
+              chunked.BrokenFrame() == whole.BrokenFrame(),
+          "chunked, one-shot and the examination agree on the index");
+}
+
+// UTF-8; strings closed and free of raw control characters; brackets
+// balanced; outside strings nothing but numbers, true, false and null.
+void CheckJson(std::string_view json) {
+  static const bool utf8 = std::setlocale(LC_CTYPE, "C.UTF-8") != nullptr;
+  std::wstring wide(json.size() + 1, L'\0');
+  const size_t n = std::mbstowcs(wide.data(), std::string(json).c_str(), wide.size());
+  Require(utf8 && n != static_cast<size_t>(-1) &&
+              std::all_of(wide.begin(), wide.begin() + n, [](wchar_t c) { return c <= 0x10FFFF; }),
+          "JSON is UTF-8");
+  int depth = 0;
+  bool inString = false;
+  for (size_t i = 0; i < json.size(); ++i) {
+    const char c = json[i];
+    if (inString) {
+      Require(static_cast<uint8_t>(c) >= 0x20, "no control characters in a JSON string");
+      i += c == '\\';
+      inString = c != '"';
+    } else {
+      inString = c == '"';
+      depth += (c == '[' || c == '{') - (c == ']' || c == '}');
+      Require(depth >= 0 && std::string_view("\"[]{},: \n.-0123456789truefalsn").find(c) !=
+                                std::string_view::npos,
+              "JSON tokens only");
+    }
+  }
+  Require(!inString && depth == 0, "JSON strings and brackets closed");
+}
+
+// Column names and two records of 17 fields each; the path reads back.
+void CheckCsv(std::string_view csv, std::string_view path) {
+  size_t fields = 1, records = 0;
+  std::string field;
+  bool quoted = false;
+  for (size_t i = 0; i < csv.size(); ++i) {
+    const char c = csv[i];
+    if (c == '"' && (!quoted || csv.substr(i + 1, 1) != "\"")) {
+      quoted = !quoted;
+    } else if (quoted || (c != ',' && c != '\n')) {
+      field += csv[i += quoted && c == '"'];
+    } else {
+      Require((records == 0 || fields > 1 || field == path) && (c == ',' || fields == 17),
+              "17 fields a record, the first the path");
+      fields = c == ',' ? fields + 1 : 1;
+      records += c == '\n';
+      field.clear();
+    }
+  }
+  Require(!quoted && fields == 1 && records == 3, "column names and two records, ended");
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::span<const uint8_t> bytes(data, size);
+  Memory memory(bytes);
+  const BinkExamination file = ExamineBink(memory);
+  const BinkHeaderDecode decode = DecodeBinkFacts(bytes);
+  Require(decode.facts.format == BinkFormatOf(bytes) && decode.status == file.header,
+          "the format is the signature's; the examination saw the same header");
+  if (file.HeaderRead()) {
+    const BinkHeaderDecode again = DecodeBinkFacts(bytes.first(decode.headerBytes));
+    Require(again.status == HeaderStatus::ok && again.facts == decode.facts &&
+                decode.facts.tracks.size() == decode.facts.trackCount,
+            "nothing past the header matters; one record per track");
+    CheckIndex(bytes, file);
+  }
+  // Two items of each form, made in order: the second JSON item adds a comma.
+  const std::string_view path(reinterpret_cast<const char*>(data), std::min<size_t>(size, 24));
+  std::string out[3];
+  for (const ReportForm form : {ReportForm::table, ReportForm::csv, ReportForm::json}) {
+    ReportStream stream(form);
+    std::string& o = out[int(form)];
+    o = stream.Begin();
+    o += stream.Item(path, file);
+    o += stream.Item(path, file);
+    o += stream.End();
+  }
+  CheckCsv(out[int(ReportForm::csv)], path);
+  CheckJson(out[int(ReportForm::json)]);
+  Require(CopyText(path, file).ends_with(TrackLines(file)), "the copy ends in the track lines");
+  return 0;
+}
