@@ -38,7 +38,7 @@ void ShowFileInPanel(HWND window, const std::wstring& path, HICON programIcon) {
   SetText(window, Label(1), SignatureText(reading.signatureText));
   BinkHeader header = reading.header;
   if (reading.outcome == HeaderOutcome::notBink) {
-    MsgBoxWithIcon(kNotBinkMessage, MB_OK | MB_ICONSTOP, kErrorTitle, programIcon, L"");
+    MsgBoxWithIcon(kNotBinkMessage, MB_OK | MB_ICONSTOP, kErrorTitle, programIcon);
     SetText(window, main_ids::bikfile, L"");
     SetText(window, Label(1), L"");
     header = BinkHeader{};
