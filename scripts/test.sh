@@ -37,7 +37,12 @@ for preset in native native-sanitize; do
   fi
 done
 
-build_preset windows || failed=1
+if build_preset windows; then
+  echo "== windows: imported DLLs"
+  bash "$here/check_imports.sh" build/windows/bin/vintrel.exe build/windows/bin/bikinfo.exe || failed=1
+else
+  failed=1
+fi
 
 # One display and one persistent wineserver for all end-to-end tests: Wine
 # then starts its helper processes once instead of once per test program.

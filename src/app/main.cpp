@@ -10,6 +10,7 @@
 #include "common/app_error.h"
 #include "dialogs/message_box.h"
 #include "ui/modal.h"
+#include "ui/system_library.h"
 
 namespace vintrel {
 namespace {
@@ -78,6 +79,7 @@ int Main() {
 }  // namespace vintrel
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  vintrel::ui::RestrictLibrarySearchToSystem();
   // Nothing ends the program in silence, not even a failure before the
   // program's icon is there to show with it.
   try {

@@ -20,25 +20,20 @@
 #include "settings/ini_file.h"
 #include "settings/settings_dialog.h"
 #include "settings/settings_file.h"
-#include "ui/version_info.h"
 
 namespace vintrel {
 
 bool MainWindow::Create() {
-  const Frame frame{L"VintrelMainWindow",
-                    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                    WS_EX_APPWINDOW,
-                    nullptr,
-                    main_layout::kClientWidthTwips,
-                    main_layout::kClientHeightTwips,
-                    icons_.window.get(),
-                    icons_.windowSmall.get()};
+  const Frame frame{L"VintrelMainWindow", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+                    // Accepts drops from the first moment without loading the
+                    // shell library, which only the drop itself needs.
+                    WS_EX_APPWINDOW | WS_EX_ACCEPTFILES, nullptr, main_layout::kClientWidthTwips,
+                    main_layout::kClientHeightTwips, icons_.window.get(), icons_.windowSmall.get()};
   if (!Window::Create(frame))
     return false;
   controls_.Build(hwnd(), main_layout::Controls());
   ::SendMessageW(Item(main_ids::PicBullsEye), STM_SETICON, reinterpret_cast<WPARAM>(ProgramIcon()),
                  0);
-  ::DragAcceptFiles(hwnd(), TRUE);
   MakeRoomForStatusBar();
   return true;
 }
@@ -84,9 +79,7 @@ bool MainWindow::Load(std::wstring_view arguments) {
   int number = 0;
   std::wstring description;
   try {
-    const ui::ProgramIdentity identity = ui::ReadProgramIdentity();
-    const std::wstring caption =
-        MainWindowCaption(kApplicationTitle, identity.version, identity.companyName);
+    const std::wstring caption = MainWindowCaption(kApplicationTitle, kVersion, kCompanyName);
     ::SetWindowTextW(hwnd(), caption.c_str());
     Options options;
     settings_file::Load(options);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/path_folder.h"
+#include "ui/system_library.h"
 #include "ui/unique_handle.h"
 
 namespace vintrel {
@@ -13,13 +14,19 @@ namespace {
 constexpr wchar_t kDialogTitle[] = L"Откроем файл для просмотра...";
 // Description and pattern alternate; the list ends with an empty entry.
 constexpr wchar_t kFilters[] = L"Обычные bik (*.bik)\0*.bik\0Возможные модификации (*.*)\0*.*\0";
+// Loaded at the first browse or drop, not at start-up.
+constexpr wchar_t kCommonDialogs[] = L"comdlg32.dll";
+constexpr wchar_t kShell[] = L"shell32.dll";
 // The longest path the system accepts, in characters.
 constexpr DWORD kPathBufferChars = 32768;
 
 struct DropTraits {
   using Type = HDROP;
   static Type Empty() { return nullptr; }
-  static void Release(Type drop) { ::DragFinish(drop); }
+  static void Release(Type drop) {
+    if (const auto finish = ui::SystemFunction<decltype(::DragFinish)>(kShell, "DragFinish"))
+      finish(drop);
+  }
 };
 using UniqueDrop = ui::UniqueHandle<DropTraits>;
 
@@ -55,7 +62,9 @@ std::optional<std::wstring> AskForFile(HWND owner) {
   // No "must exist" flags: a typed name that does not exist comes back and
   // is then simply not readable.
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-  if (!::GetOpenFileNameW(&dialog))
+  const auto getOpenFileName =
+      ui::RequireSystemFunction<decltype(::GetOpenFileNameW)>(kCommonDialogs, "GetOpenFileNameW");
+  if (!getOpenFileName(&dialog))
     return std::nullopt;
   buffer.back() = L'\0';
   if (buffer.front() == L'\0')
@@ -67,13 +76,15 @@ std::optional<std::wstring> DroppedFile(HWND target, HDROP drop) {
   const UniqueDrop files(drop);
   if (!::IsWindowEnabled(target))
     return std::nullopt;
-  if (::DragQueryFileW(files.get(), 0xFFFFFFFF, nullptr, 0) == 0)
+  const auto dragQueryFile =
+      ui::RequireSystemFunction<decltype(::DragQueryFileW)>(kShell, "DragQueryFileW");
+  if (dragQueryFile(files.get(), 0xFFFFFFFF, nullptr, 0) == 0)
     return std::nullopt;
-  const UINT length = ::DragQueryFileW(files.get(), 0, nullptr, 0);
+  const UINT length = dragQueryFile(files.get(), 0, nullptr, 0);
   if (length == 0)
     return std::nullopt;
   std::vector<wchar_t> buffer(static_cast<size_t>(length) + 1, L'\0');
-  const UINT copied = ::DragQueryFileW(files.get(), 0, buffer.data(), length + 1);
+  const UINT copied = dragQueryFile(files.get(), 0, buffer.data(), length + 1);
   return RememberFolderOf(std::wstring(buffer.data(), copied <= length ? copied : length));
 }
 

@@ -27,6 +27,7 @@ namespace errors {
 inline constexpr int kOverflow = 6;
 inline constexpr int kOutOfMemory = 7;
 inline constexpr int kTypeMismatch = 13;
+inline constexpr int kDllLoad = 48;
 inline constexpr int kInternal = 51;
 inline constexpr int kPermissionDenied = 70;
 inline constexpr int kInvalidPropertyValue = 380;
@@ -42,6 +43,9 @@ inline AppError TypeMismatch() {
 }
 inline AppError InvalidPropertyValue() {
   return AppError(kInvalidPropertyValue, L"Недопустимое значение свойства");
+}
+inline AppError DllLoad(const std::wstring& library) {
+  return AppError(kDllLoad, L"Ошибка загрузки DLL " + library);
 }
 inline AppError Internal() {
   return AppError(kInternal, L"Внутренняя ошибка");

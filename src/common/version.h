@@ -12,11 +12,12 @@ struct VersionNumbers {
   unsigned revision;
 };
 
-// The program's identity. The Win32 layer reads the same values from the
-// version information; these are the values that information is built with,
-// and the fallback when it cannot be read.
+// The program's identity, as the build writes it into the version resource.
+// Taken from the build rather than read back from the resource, so that no
+// version library has to be loaded to draw a caption.
 inline constexpr wchar_t kApplicationTitle[] = L"vintrel";
-inline constexpr wchar_t kFileDescription[] = L"Vintrel";
+inline constexpr wchar_t kFileDescription[] = L"" VINTREL_FILE_DESCRIPTION;
+inline constexpr wchar_t kCompanyName[] = L"" VINTREL_COMPANY_NAME;
 inline constexpr VersionNumbers kVersion{VINTREL_VERSION_MAJOR, VINTREL_VERSION_MINOR,
                                          VINTREL_VERSION_REVISION};
 

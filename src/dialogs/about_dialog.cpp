@@ -5,11 +5,12 @@
 
 #include <string>
 
+#include "common/version.h"
 #include "dialogs/about_layout.h"
 #include "res/about_dialog_ids.h"
 #include "ui/controls.h"
 #include "ui/modal.h"
-#include "ui/version_info.h"
+#include "ui/system_library.h"
 
 namespace vintrel {
 namespace {
@@ -18,22 +19,32 @@ constexpr COLORREF kDescriptionColor = RGB(255, 0, 0);
 constexpr COLORREF kWebLinkColor = RGB(0, 0, 128);
 
 // Shell handlers of web and mailto links may be COM objects, which need an
-// apartment on the calling thread.
+// apartment on the calling thread. The COM and shell libraries are loaded at
+// the first click on a link, not at start-up.
+constexpr wchar_t kCom[] = L"ole32.dll";
+
 class ComApartment {
  public:
-  ComApartment()
-      : initialized_(SUCCEEDED(
-            ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+  ComApartment() {
+    const auto initialize =
+        ui::RequireSystemFunction<decltype(::CoInitializeEx)>(kCom, "CoInitializeEx");
+    initialized_ =
+        SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+  }
   ~ComApartment() {
     if (initialized_)
-      ::CoUninitialize();
+      ui::SystemFunction<decltype(::CoUninitialize)>(kCom, "CoUninitialize")();
   }
   ComApartment(const ComApartment&) = delete;
   ComApartment& operator=(const ComApartment&) = delete;
 
  private:
-  bool initialized_;
+  bool initialized_ = false;
 };
+
+decltype(::ShellExecuteW)* ShellExecute() {
+  return ui::RequireSystemFunction<decltype(::ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+}
 
 class AboutDialog : public ui::ModalWindow {
  public:
@@ -48,9 +59,7 @@ class AboutDialog : public ui::ModalWindow {
                       nullptr};
     if (!Create(frame))
       return false;
-    identity_ = ui::ReadProgramIdentity();
-    const std::wstring caption =
-        about_layout::AboutCaption(identity_.fileDescription, identity_.version);
+    const std::wstring caption = about_layout::AboutCaption(kFileDescription, kVersion);
     ::SetWindowTextW(hwnd(), caption.c_str());
     controls_.Build(hwnd(), about_layout::Controls());
     RunModal();
@@ -105,18 +114,17 @@ class AboutDialog : public ui::ModalWindow {
 
   void StartEmail() const {
     Open(nullptr, about_layout::MailtoTarget(ui::WindowText(Item(about_ids::Label(3))),
-                                             kApplicationTitle, identity_.version));
+                                             kApplicationTitle, kVersion));
   }
 
   static void Open(HWND owner, const std::wstring& target) {
     if (!about_layout::IsOpenableLink(target))
       return;
     ComApartment com;
-    ::ShellExecuteW(owner, L"open", target.c_str(), L"", nullptr, SW_SHOWNORMAL);
+    ShellExecute()(owner, L"open", target.c_str(), L"", nullptr, SW_SHOWNORMAL);
   }
 
   ui::ControlSet controls_;
-  ui::ProgramIdentity identity_;
 };
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "shell/file_association.h"
 #include "ui/controls.h"
 #include "ui/modal.h"
+#include "ui/system_library.h"
 
 namespace vintrel {
 namespace {
@@ -135,9 +136,12 @@ class SettingsDialog : public ui::ModalWindow {
     // The themed group box sizes its caption a pixel or two short in some
     // renderers (Wine's among them) and loses the final colon of captions
     // such as "Статистика:"; the classic one draws the caption at its width.
+    // Without the theme library the frames are classic already.
+    const auto setTheme =
+        ui::SystemFunction<decltype(::SetWindowTheme)>(L"uxtheme.dll", "SetWindowTheme");
     for (const ui::ControlSpec& spec : settings_layout::Controls()) {
-      if (spec.kind == ui::ControlKind::frame)
-        ::SetWindowTheme(Item(spec.id), L" ", L" ");
+      if (setTheme && spec.kind == ui::ControlKind::frame)
+        setTheme(Item(spec.id), L" ", L" ");
     }
   }
 

@@ -10,6 +10,7 @@
 #include "shell/user_rights.h"
 #include "ui/program_location.h"
 #include "ui/system_error.h"
+#include "ui/system_library.h"
 
 namespace vintrel {
 namespace {
@@ -43,7 +44,9 @@ AssociationRights CurrentRights() {
 // Explorer caches handlers; without this it keeps showing the old one until
 // the next log-on.
 void TellShellAssociationsChanged() {
-  ::SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
+  if (const auto notify =
+          ui::SystemFunction<decltype(::SHChangeNotify)>(L"shell32.dll", "SHChangeNotify"))
+    notify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
 }
 
 }  // namespace

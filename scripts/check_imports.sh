@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Fails when a program of the Windows build imports a DLL that Windows could
+# load from the program's own folder: anything but a KnownDLL (loaded from the
+# system folder whatever lies beside the program) and COMCTL32 (taken from the
+# side-by-side store through the manifest). Libraries needed only now and then
+# are loaded at run time, from the system folder only.
+#   scripts/check_imports.sh PROGRAM.exe...
+set -uo pipefail
+
+# KnownDLLs present on Windows 7, 10 and 11 alike, plus COMCTL32.
+allowed='kernel32|user32|gdi32|advapi32|msvcrt|comdlg32|shell32|ole32|oleaut32|shlwapi|imm32|comctl32'
+objdump=$(command -v i686-w64-mingw32-objdump || command -v objdump)
+status=0
+for program in "$@"; do
+  if [[ ! -f "$program" ]]; then
+    echo "check_imports: no such program: $program" >&2
+    status=1
+    continue
+  fi
+  dlls=$("$objdump" -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p')
+  foreign=$(grep -viE "^($allowed)\.dll$" <<<"$dlls")
+  if [[ -n "$foreign" ]]; then
+    echo "check_imports: $(basename "$program") imports DLLs that a planted copy could replace:" $foreign
+    status=1
+  else
+    echo "check_imports: $(basename "$program"):" $dlls
+  fi
+done
+exit $status
