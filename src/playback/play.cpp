@@ -14,8 +14,7 @@ namespace {
 std::wstring FullPath(const std::wstring& file) {
   const DWORD size = ::GetFullPathNameW(file.c_str(), 0, nullptr, nullptr);
   std::wstring full(size, L'\0');
-  const DWORD length =
-      size ? ::GetFullPathNameW(file.c_str(), size, full.data(), nullptr) : 0;
+  const DWORD length = size ? ::GetFullPathNameW(file.c_str(), size, full.data(), nullptr) : 0;
   if (length == 0 || length >= size)
     return file;
   full.resize(length);

@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
+#include "common/app_error.h"
 #include "settings/settings_values.h"
 #include "settings/stored_number.h"
-#include "common/app_error.h"
 #include "ui/unique_handle.h"
 
 namespace vintrel::BinkHint {

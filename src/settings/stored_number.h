@@ -16,10 +16,11 @@ inline constexpr std::size_t kLongestStoredText = 254;
 
 // Rounds a fraction to the nearest whole number, halves to the even one.
 // Throws errors::TypeMismatch() for text that is not a number (the empty text
-// and a text of kLongestStoredText characters or more included) and errors::Overflow() outside -32768..32767.
+// and a text of kLongestStoredText characters or more included) and
+// errors::Overflow() outside -32768..32767.
 int16_t ToInteger16(std::wstring_view text);
 
-// The nearest double; a value beyond the range of double gives an infinity.
+// The nearest double; the same texts as ToInteger16 are numbers.
 // Throws errors::TypeMismatch() for text that is not a number.
 double ToNumber(std::wstring_view text);
 
