@@ -1,13 +1,12 @@
 // Times the program against its floors under Wine and prints one Markdown
 // table row per figure:
-//   vintrel_bench [--runs N] [--warmup N] [--only startup|play|browse]
+//   vintrel_bench [--runs N] [--warmup N] [--only startup|play]
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <exception>
 #include <string>
 
-#include "driver.h"
 #include "measure.h"
 
 int main(int argc, char** argv) {
@@ -22,8 +21,7 @@ int main(int argc, char** argv) {
       only = argv[i + 1];
   }
   if (plan.runs < 1 || plan.warmup < 0) {
-    std::fprintf(stderr,
-                 "usage: vintrel_bench [--runs N] [--warmup N] [--only startup|play|browse]\n");
+    std::fprintf(stderr, "usage: vintrel_bench [--runs N] [--warmup N] [--only startup|play]\n");
     return 2;
   }
   const auto wanted = [&](const char* name) { return only.empty() || only == name; };
@@ -33,9 +31,6 @@ int main(int argc, char** argv) {
       figures.push_back(vintrel::bench::MeasureStartup(plan));
     if (wanted("play"))
       figures.push_back(vintrel::bench::MeasurePlay(plan));
-    if (wanted("browse")) {
-      for (auto& figure : vintrel::bench::MeasureBrowse(plan)) figures.push_back(std::move(figure));
-    }
     std::printf("%s\n", vintrel::bench::TableHeader().c_str());
     for (const auto& figure : figures)
       std::printf("%s\n", vintrel::bench::TableRow(figure).c_str());

@@ -7,18 +7,16 @@
 #include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <stdexcept>
 #include <string>
 
-#include "res/main_window_ids.h"
-#include "bench_ids.h"
 #include "bik_maker.h"
-#include "driver.h"
+#include "res/main_window_ids.h"
 
 namespace vintrel::bench {
 namespace {
 
 namespace fs = std::filesystem;
-using namespace vintrel::e2e;
 
 constexpr DWORD kTimeoutMs = 15000;
 constexpr wchar_t kOpenDialogTitle[] = L"Откроем файл для просмотра...";
@@ -26,9 +24,9 @@ constexpr int kFileNameField = 0x47C;  // cmb13 of the explorer-style open dialo
 
 // Every key valid, so that start-up neither fails nor rewrites the file: the
 // steady state of a program that has run before.
-constexpr wchar_t kSettings[] =
-    L"[main]\r\nre=1\r\npe=0\r\nce=1\r\nne=0\r\nje=0\r\nze=0\r\nke=0\r\nle=0\r\nse=0\r\n"
-    L"qe=0\r\nie=0\r\nwe=0\r\nge=0\r\nee=0\r\nde=11\r\nfe=auto\r\n";
+constexpr char kSettings[] =
+    "[main]\r\nre=1\r\npe=0\r\nce=1\r\nne=0\r\nje=0\r\nze=0\r\nke=0\r\nle=0\r\nse=0\r\n"
+    "qe=0\r\nie=0\r\nwe=0\r\nge=0\r\nee=0\r\nde=11\r\nfe=auto\r\n";
 
 class Stopwatch {
  public:
@@ -45,12 +43,12 @@ class Stopwatch {
   LARGE_INTEGER start_;
 };
 
-// Finer than the driver's polling step: the figures are milliseconds.
+// Finer than a test's polling step: the figures are milliseconds.
 void PollUntil(const std::function<bool()>& done, const char* what) {
   const ULONGLONG deadline = GetTickCount64() + kTimeoutMs;
   while (!done()) {
     if (GetTickCount64() > deadline)
-      throw Failure(std::string("timed out waiting for ") + what);
+      throw std::runtime_error(std::string("timed out waiting for ") + what);
     Sleep(1);
   }
 }
@@ -61,153 +59,134 @@ bool Answers(HWND window, UINT message, DWORD_PTR& result) {
   return SendMessageTimeoutW(window, message, 0, 0, SMTO_NORMAL, kTimeoutMs, &result) != 0;
 }
 
-void CloseAndWait(App& app, HWND window) {
-  PostClose(window);
-  if (!app.WaitForExit(Millis{kTimeoutMs}))
-    app.Kill();
+// A started program: its process, and its first visible top-level window.
+class Program {
+ public:
+  explicit Program(const fs::path& exe, std::wstring commandLine = {}) {
+    if (commandLine.empty())
+      commandLine = L"\"" + exe.wstring() + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        exe.parent_path().c_str(), &startup, &info))
+      throw std::runtime_error("cannot start " + exe.string());
+    CloseHandle(info.hThread);
+    process_ = info.hProcess;
+    pid_ = info.dwProcessId;
+  }
+  Program(const Program&) = delete;
+  Program& operator=(const Program&) = delete;
+  ~Program() {
+    if (window_)
+      PostMessageW(window_, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process_, kTimeoutMs) != WAIT_OBJECT_0)
+      TerminateProcess(process_, 1);
+    CloseHandle(process_);
+  }
+
+  HANDLE Process() const { return process_; }
+
+  HWND Window() {
+    if (!window_)
+      EnumWindows(&Program::TakeVisibleWindow, reinterpret_cast<LPARAM>(this));
+    return window_;
+  }
+
+ private:
+  static BOOL CALLBACK TakeVisibleWindow(HWND window, LPARAM data) {
+    auto& self = *reinterpret_cast<Program*>(data);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (pid != self.pid_ || !IsWindowVisible(window))
+      return TRUE;
+    self.window_ = window;
+    return FALSE;
+  }
+
+  HANDLE process_ = nullptr;
+  DWORD pid_ = 0;
+  HWND window_ = nullptr;
+};
+
+std::wstring Text(HWND window) {
+  wchar_t text[512] = L"";
+  GetWindowTextW(window, text, 512);
+  return text;
 }
 
-std::string Bytes(const BikSpec& spec) {
-  const std::vector<uint8_t> bytes = MakeBikHeader(spec);
-  return std::string(bytes.begin(), bytes.end());
-}
+// A fresh program folder: vintrel.exe with the stand-in player beside it.
+struct Folder {
+  fs::path path;
+  explicit Folder(const wchar_t* name) : path(fs::temp_directory_path() / name) {
+    const fs::path bin = fs::path(_wpgmptr).parent_path();
+    fs::remove_all(path);
+    fs::create_directories(path);
+    fs::copy_file(bin / L"vintrel.exe", path / L"vintrel.exe");
+    fs::copy_file(bin / L"recorder.exe", path / L"vintrel.dll");
+    for (const wchar_t* floor : {L"bench_floor_window.exe"})
+      fs::copy_file(bin / floor, path / floor);
+    wchar_t windows[MAX_PATH];
+    GetWindowsDirectoryW(windows, MAX_PATH);
+    WriteFile(fs::path(windows) / L"vintrel.ini", std::string_view(kSettings));
+  }
+  fs::path PlayerLog() const { return path / L"calls.log"; }
+};
 
-BikSpec Header(uint32_t frames, uint16_t sampleRate, size_t tracks) {
-  BikSpec spec;
-  spec.frameCount = frames;
-  spec.maxFrameSize = 150000;
-  spec.width = 640;
-  spec.height = 480;
-  spec.fpsNumerator = 30;
-  spec.fpsDenominator = 1;
-  spec.tracks.assign(tracks, {sampleRate, kBikStereo | kBikSixteenBit, 4096});
-  return spec;
-}
-
-fs::path CopyBeside(const TestFolder& folder, const wchar_t* program) {
-  const fs::path copy = folder.AppFolder() / program;
-  fs::copy_file(ExeFolder() / program, copy, fs::copy_options::overwrite_existing);
-  return copy;
-}
-
-// ---- start-up ----------------------------------------------------------------
-
-double StartProgram(const fs::path& exe, std::wstring& status) {
+double StartUntilIdle(const fs::path& exe, bool withStatusLine) {
   const Stopwatch clock;
-  App app = App::Start(exe);
-  WaitForInputIdle(app.Process(), kTimeoutMs);
-  HWND main = nullptr;
-  HWND bar = nullptr;
+  Program program(exe);
+  WaitForInputIdle(program.Process(), kTimeoutMs);
   PollUntil(
       [&] {
-        main = app.FindMainWindow();
-        bar = main ? FindControl(main, main_ids::Status) : nullptr;
+        HWND window = program.Window();
+        if (window && withStatusLine)
+          window = GetDlgItem(window, main_ids::Status);
         DWORD_PTR length = 0;
-        return bar && Answers(bar, SB_GETTEXTLENGTHW, length) && LOWORD(length) > 0;
+        return window && Answers(window, withStatusLine ? SB_GETTEXTLENGTHW : WM_NULL, length) &&
+               (!withStatusLine || LOWORD(length) > 0);
       },
-      "the main window with its status line");
-  const double ms = clock.Ms();
-  status = StatusText(bar);
-  CloseAndWait(app, main);
-  return ms;
+      "the window");
+  return clock.Ms();
 }
-
-double StartFloor(const fs::path& exe) {
-  const Stopwatch clock;
-  App app = App::Start(exe);
-  WaitForInputIdle(app.Process(), kTimeoutMs);
-  HWND window = nullptr;
-  PollUntil(
-      [&] {
-        const std::vector<HWND> windows = TopLevelWindows(app.Pid());
-        window = windows.empty() ? nullptr : windows.front();
-        DWORD_PTR ignored = 0;
-        return window && Answers(window, WM_NULL, ignored);
-      },
-      "the floor's window");
-  const double ms = clock.Ms();
-  CloseAndWait(app, window);
-  return ms;
-}
-
-// ---- play ----------------------------------------------------------------------
 
 bool Exists(const fs::path& file) {
   return GetFileAttributesW(file.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// Waits for the player's record to be complete, then removes the log for the
-// next run (the player may still hold it for a moment).
-PlayerRecord TakeRecord(const TestFolder& folder) {
-  const PlayerRecord record = folder.WaitForPlayerRecords(1, Millis{kTimeoutMs}).front();
+// Waits for the player's record and returns it (its command line), then
+// removes it for the next run (the player may still hold it for a moment).
+std::wstring TakeRecord(const Folder& folder) {
+  PollUntil([&] { return Exists(folder.PlayerLog()); }, "the player's record");
+  std::string bytes;
+  PollUntil(
+      [&] {
+        FILE* log = _wfopen(folder.PlayerLog().c_str(), L"rb");
+        if (!log)
+          return false;
+        char buffer[4096];
+        bytes.assign(buffer, fread(buffer, 1, sizeof buffer, log));
+        fclose(log);
+        return !bytes.empty() && bytes.back() == '\n';
+      },
+      "a whole record");
   PollUntil([&] { return DeleteFileW(folder.PlayerLog().c_str()) != 0; }, "the player's log");
   Sleep(50);  // let the player end before the next run starts another
-  return record;
-}
-
-double PlayFromProgram(const TestFolder& folder, HWND main) {
-  const Stopwatch clock;
-  Click(Control(main, main_ids::Command1));
-  PollUntil([&] { return Exists(folder.PlayerLog()); }, "the player started by the program");
-  return clock.Ms();
-}
-
-double PlayDirectly(const TestFolder& folder, const PlayerRecord& asTheProgramDid) {
-  std::wstring commandLine = asTheProgramDid.commandLine;
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  const Stopwatch clock;
-  if (!CreateProcessW(folder.Player().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                      nullptr, asTheProgramDid.workingFolder.c_str(), &startup, &info)) {
-    throw Failure("cannot start the stand-in player");
-  }
-  PollUntil([&] { return Exists(folder.PlayerLog()); }, "the player started directly");
-  const double ms = clock.Ms();
-  WaitForSingleObject(info.hProcess, kTimeoutMs);
-  CloseHandle(info.hThread);
-  CloseHandle(info.hProcess);
-  return ms;
-}
-
-// ---- browse --------------------------------------------------------------------
-
-struct BrowseTimes {
-  double fromConfirmation;  // what the user waits for
-  double afterDialog;       // the program's own part, once the dialog is gone
-};
-
-// Opens the dialog with `button`, types the path, and times from the
-// confirmation until `label` shows `expected`.
-BrowseTimes ConfirmUntilShown(const App& app, HWND button, std::wstring_view title,
-                              const fs::path& file, HWND label, const std::wstring& expected) {
-  Click(button);
-  const HWND dialog = WaitForOpenDialog(app.Pid(), title, Millis{kTimeoutMs});
-  SetText(Control(dialog, kFileNameField), file.wstring());
-  DWORD_PTR ignored = 0;
-  Answers(dialog, WM_NULL, ignored);
-  const Stopwatch clock;
-  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-  PollUntil([&] { return !IsWindow(dialog); }, "the open dialog to close");
-  const double closed = clock.Ms();
-  PollUntil([&] { return Text(label) == expected; }, "the file's values");
-  const double shown = clock.Ms();
-  return {shown, shown - closed};
+  bytes.pop_back();
+  std::wstring line(bytes.size(), L'\0');
+  line.resize(MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()),
+                                  line.data(), static_cast<int>(line.size())));
+  return line;
 }
 
 }  // namespace
 
 Figure MeasureStartup(const Plan& plan) {
-  const TestFolder folder(L"bench.startup");
-  const fs::path floor = CopyBeside(folder, L"bench_floor_window.exe");
-  WriteIniText(kSettings);
-  Figure figure{"start-up", {}, {}, "one empty window", 1.5};
+  const Folder folder(L"vintrel-bench-startup");
+  Figure figure{"start-up", {}, {}, "one empty window", 1.3};
   for (int run = 0; run < plan.warmup + plan.runs; ++run) {
-    std::wstring status;
-    const double program = StartProgram(folder.Exe(), status);
-    if (status != L"0  ")
-      throw Failure("start-up reported \"" + ToUtf8(status) + "\" instead of \"0  \"");
-    const double bare = StartFloor(floor);
+    const double program = StartUntilIdle(folder.path / L"vintrel.exe", true);
+    const double bare = StartUntilIdle(folder.path / L"bench_floor_window.exe", false);
     if (run >= plan.warmup) {
       figure.program.ms.push_back(program);
       figure.floor.ms.push_back(bare);
@@ -218,90 +197,52 @@ Figure MeasureStartup(const Plan& plan) {
 }
 
 Figure MeasurePlay(const Plan& plan) {
-  const TestFolder folder(L"bench.play");
-  const fs::path clip = folder.AddFile(L"clip.bik", Bytes(Header(1500, 22050, 1)));
-  WriteIniText(kSettings);
-  App app = App::Start(folder.Exe());
-  const HWND main = app.WaitForMainWindow(Millis{kTimeoutMs});
-  ConfirmUntilShown(app, Control(main, main_ids::cmdAddFile), kOpenDialogTitle, clip,
-                    Control(main, main_ids::Label(6)), L"1500");
+  const Folder folder(L"vintrel-bench-play");
+  BikSpec spec;
+  spec.frameCount = 1500;
+  spec.width = 640;
+  spec.height = 480;
+  spec.fpsNumerator = 30;
+  spec.fpsDenominator = 1;
+  const fs::path clip = folder.path / L"clip.bik";
+  WriteFile(clip, MakeBikHeader(spec));
+
+  // The file is chosen once through the open dialog, as a user would.
+  Program program(folder.path / L"vintrel.exe");
+  PollUntil([&] { return program.Window() != nullptr; }, "the main window");
+  const HWND main = program.Window();
+  PostMessageW(GetDlgItem(main, main_ids::cmdAddFile), BM_CLICK, 0, 0);
+  HWND dialog = nullptr;
+  PollUntil([&] { return (dialog = FindWindowW(L"#32770", kOpenDialogTitle)) != nullptr; },
+            "the open dialog");
+  SetDlgItemTextW(dialog, kFileNameField, clip.c_str());
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  PollUntil([&] { return Text(GetDlgItem(main, main_ids::Label(6))) == L"1500"; }, "the panel");
 
   // The floor starts the player with exactly the line the program built.
-  PlayFromProgram(folder, main);
-  const PlayerRecord record = TakeRecord(folder);
-
-  Figure figure{"play", {}, {}, "CreateProcessW of the player", 2.0};
+  const HWND play = GetDlgItem(main, main_ids::Command1);
+  PostMessageW(play, BM_CLICK, 0, 0);
+  const std::wstring commandLine = TakeRecord(folder);
+  Figure figure{"play", {}, {}, "CreateProcessW of the player", 1.2};
   for (int run = 0; run < plan.warmup + plan.runs; ++run) {
-    const double program = PlayFromProgram(folder, main);
+    Stopwatch clock;
+    PostMessageW(play, BM_CLICK, 0, 0);
+    PollUntil([&] { return Exists(folder.PlayerLog()); }, "the player started by the program");
+    const double byProgram = clock.Ms();
     TakeRecord(folder);
-    const double direct = PlayDirectly(folder, record);
+    clock = Stopwatch();
+    Program player(folder.path / L"vintrel.dll", commandLine);
+    PollUntil([&] { return Exists(folder.PlayerLog()); }, "the player started directly");
+    const double direct = clock.Ms();
+    WaitForSingleObject(player.Process(), kTimeoutMs);
     TakeRecord(folder);
     if (run >= plan.warmup) {
-      figure.program.ms.push_back(program);
+      figure.program.ms.push_back(byProgram);
       figure.floor.ms.push_back(direct);
     }
-    std::fprintf(stderr, "play     %2d: %7.1f ms, floor %7.1f ms\n", run, program, direct);
+    std::fprintf(stderr, "play     %2d: %7.1f ms, floor %7.1f ms\n", run, byProgram, direct);
   }
-  CloseAndWait(app, main);
   return figure;
-}
-
-std::vector<Figure> MeasureBrowse(const Plan& plan) {
-  const TestFolder folder(L"bench.browse");
-  const fs::path floorExe = CopyBeside(folder, L"bench_floor_browse.exe");
-  WriteIniText(kSettings);
-
-  App app = App::Start(folder.Exe());
-  const HWND main = app.WaitForMainWindow(Millis{kTimeoutMs});
-  App floor = App::Start(floorExe);
-  HWND floorWindow = nullptr;
-  PollUntil(
-      [&] {
-        const std::vector<HWND> windows = TopLevelWindows(floor.Pid());
-        floorWindow = windows.empty() ? nullptr : windows.front();
-        return floorWindow != nullptr;
-      },
-      "the browse floor's window");
-  const HWND floorButton = Control(floorWindow, bench_ids::kFloorButton);
-  const HWND floorLabel = Control(floorWindow, bench_ids::kFloorLabel);
-  const HWND browse = Control(main, main_ids::cmdAddFile);
-  // The sample rate is the last value the panel fills.
-  const HWND sampleRate = Control(main, main_ids::Label(13));
-
-  // Per track count: from the confirmation, and from the dialog's end.
-  std::vector<Figure> figures{
-      {"browse-to-panel, 1 track", {}, {}, "read + one label", {}},
-      {"browse-to-panel, 200 tracks", {}, {}, "read + one label", {}},
-      {"  of which after the dialog closed, 1 track", {}, {}, "read + one label", {}},
-      {"  of which after the dialog closed, 200 tracks", {}, {}, "read + one label", {}}};
-  const size_t trackCounts[] = {1, 200};
-  for (int run = 0; run < plan.warmup + plan.runs; ++run) {
-    for (size_t kind = 0; kind < 2; ++kind) {
-      // Values of their own in every run, so a label cannot show them early.
-      const uint32_t frames = 100000 * static_cast<uint32_t>(kind + 1) + run;
-      const auto rate = static_cast<uint16_t>(8000 + 1000 * kind + run);
-      const fs::path file =
-          folder.AddFile(L"clip" + std::to_wstring(kind) + L"_" + std::to_wstring(run) + L".bik",
-                         Bytes(Header(frames, rate, trackCounts[kind])));
-      const BrowseTimes program =
-          ConfirmUntilShown(app, browse, kOpenDialogTitle, file, sampleRate, std::to_wstring(rate));
-      const BrowseTimes bare = ConfirmUntilShown(floor, floorButton, bench_ids::kFloorDialogTitle,
-                                                 file, floorLabel, std::to_wstring(frames));
-      if (run >= plan.warmup) {
-        figures[kind].program.ms.push_back(program.fromConfirmation);
-        figures[kind].floor.ms.push_back(bare.fromConfirmation);
-        figures[kind + 2].program.ms.push_back(program.afterDialog);
-        figures[kind + 2].floor.ms.push_back(bare.afterDialog);
-      }
-      std::fprintf(stderr,
-                   "browse %3zu %2d: %7.1f ms (%5.1f after the dialog), floor %7.1f ms (%5.1f)\n",
-                   trackCounts[kind], run, program.fromConfirmation, program.afterDialog,
-                   bare.fromConfirmation, bare.afterDialog);
-    }
-  }
-  CloseAndWait(app, main);
-  CloseAndWait(floor, floorWindow);
-  return figures;
 }
 
 }  // namespace vintrel::bench

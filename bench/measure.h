@@ -1,5 +1,5 @@
 #pragma once
-// The three timed figures. Each starts the programs from a fresh folder of
+// The two timed figures. Each starts the programs from a fresh folder of
 // its own and alternates program and floor run by run, so that a slow phase
 // of the machine hits both alike; the first `warmup` pairs are not counted.
 #include <vector>
@@ -15,7 +15,5 @@ struct Plan {
 
 Figure MeasureStartup(const Plan& plan);
 Figure MeasurePlay(const Plan& plan);
-// One track, then 200 tracks.
-std::vector<Figure> MeasureBrowse(const Plan& plan);
 
 }  // namespace vintrel::bench

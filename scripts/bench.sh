@@ -45,13 +45,6 @@ time_figure() {
 }
 rows="$(time_figure startup)" || exit 1
 rows+=$'\n'"$(time_figure play)" || exit 1
-# Without a window manager Wine waits 2 s for every closed top-level window to
-# be withdrawn, the open dialog included, which would swamp this figure;
-# unmanaged windows close at once, as they do under a window manager.
-x11_key='HKCU\Software\Wine\X11 Driver'
-wine reg add "$x11_key" /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-rows+=$'\n'"$(time_figure browse)" || exit 1
-wine reg delete "$x11_key" /v Managed /f >/dev/null 2>&1
 
 exe="$build/bin/vintrel.exe"
 floor="$build/bin/bench_floor_window.exe"
@@ -59,8 +52,6 @@ size=$(stat -c %s "$exe")
 floor_size=$(stat -c %s "$floor")
 dlls="$(i686-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | sort -f | paste -sd ' ')"
 floor_dlls="$(i686-w64-mingw32-objdump -p "$floor" | sed -n 's/^\s*DLL Name: //p' | sort -f | paste -sd ' ')"
-# Only the system's: no MinGW runtime or other DLL that would have to ship along.
-foreign="$(tr ' ' '\n' <<<"$dlls" | grep -viE '^(kernel32|user32|gdi32|comctl32|comdlg32|shell32|advapi32|msvcrt|ole32|oleaut32|shlwapi|version|uxtheme)\.dll$' || true)"
 
 echo
 echo "== summary (Wine $(wine --version 2>/dev/null | sed 's/^wine-//'), $(nproc) cores)"
@@ -70,4 +61,4 @@ echo "$rows"
 awk -v s="$size" -v f="$floor_size" 'BEGIN {
   printf "| size of vintrel.exe | %.0f KB | one empty window | %.0f KB | %.2f | <= 600 KB | %s |\n",
          s / 1024, f / 1024, s / f, (s <= 600 * 1024 ? "yes" : "NO") }'
-echo "| DLLs imported | $dlls | one empty window | $floor_dlls | - | system only | $([[ -z "$foreign" ]] && echo yes || echo "NO: $foreign") |"
+echo "| DLLs imported | $dlls | one empty window | $floor_dlls | - | KnownDLLs and COMCTL32 only | $(bash "$here/check_imports.sh" "$exe" >/dev/null && echo yes || echo NO) |"
