@@ -13,7 +13,7 @@ flags=(-std=c++20 -g -O1 -fno-omit-frame-pointer -fsanitize=fuzzer,address,undef
        -fno-sanitize-recover=undefined -I"$root/src" -I"$root/fuzz")
 
 declare -A sources=(
-  [bink_header]="src/bink/bink_header.cpp src/bink/panel_text.cpp"
+  [bink_header]="src/bink/bink_examine.cpp src/bink/bink_facts.cpp src/bink/bink_index.cpp src/bink/panel_text.cpp"
   [stored_text]="src/settings/stored_number.cpp src/settings/settings_values.cpp"
   [command_line]="src/app/command_line.cpp src/common/text.cpp src/playback/player_command.cpp src/settings/settings_values.cpp src/settings/stored_number.cpp"
 )

@@ -1,7 +1,7 @@
 #include "app/info_panel.h"
 
 #include "app/main_layout.h"
-#include "bink/bink_file.h"
+#include "bink/bink_read.h"
 #include "bink/panel_text.h"
 #include "dialogs/message_box.h"
 #include "res/main_window_ids.h"
@@ -13,38 +13,29 @@ using main_ids::Label;
 
 constexpr wchar_t kNotBinkMessage[] = L"Файл не является правильным файлом Bink видео.";
 
-wchar_t DecimalSeparator() {
-  wchar_t separator[4] = {};
-  if (::GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 4) > 0 && separator[0]) {
-    return separator[0];
-  }
-  return L'.';
-}
-
 void SetText(HWND window, int id, const std::wstring& text) {
   ::SetWindowTextW(::GetDlgItem(window, id), text.c_str());
 }
 
 }  // namespace
 
-void ShowFileInPanel(HWND window, const std::wstring& path, HICON programIcon) {
+std::optional<BinkExamination> ShowFileInPanel(HWND window, const std::wstring& path,
+                                               HICON programIcon) {
   SetText(window, main_ids::bikfile, path);
-  const HeaderReading reading = readBinkHeader(path);
+  BinkExamination file = ExamineBinkFile(path);
   // The path stays in view so the user sees what was tried.
-  if (reading.outcome == HeaderOutcome::unreadable)
-    return;
+  if (!file.readable)
+    return std::nullopt;
 
   SetText(window, Label(1), L"");
-  SetText(window, Label(1), SignatureText(reading.signatureText));
-  BinkHeader header = reading.header;
-  if (reading.outcome == HeaderOutcome::notBink) {
+  SetText(window, Label(1), LeadingBytesText(file.leading));
+  if (!file.IsBink()) {
     MsgBoxWithIcon(kNotBinkMessage, MB_OK | MB_ICONSTOP, kErrorTitle, programIcon);
     SetText(window, main_ids::bikfile, L"");
     SetText(window, Label(1), L"");
-    header = BinkHeader{};
   }
 
-  const PanelTexts texts = PanelTextsFor(header, DecimalSeparator());
+  const PanelTexts texts = PanelTextsFor(file);
   SetText(window, Label(2), texts.frameType);
   SetText(window, Label(15), texts.maxFrameSize);
   SetText(window, Label(4), texts.height);
@@ -53,12 +44,15 @@ void ShowFileInPanel(HWND window, const std::wstring& path, HICON programIcon) {
   SetText(window, Label(7), texts.frameRate);
 
   for (const int id : main_layout::AudioGroup()) {
-    ::EnableWindow(::GetDlgItem(window, id), header.hasAudio ? TRUE : FALSE);
+    ::EnableWindow(::GetDlgItem(window, id), texts.hasAudio ? TRUE : FALSE);
   }
   // Disabled or not, the audio labels show what the header says.
   SetText(window, Label(11), texts.channels);
   SetText(window, Label(12), texts.sampleBits);
   SetText(window, Label(13), texts.sampleRate);
+  if (!file.IsBink())
+    return std::nullopt;
+  return file;
 }
 
 }  // namespace vintrel

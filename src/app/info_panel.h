@@ -1,14 +1,19 @@
 #pragma once
 #include <windows.h>
 
+#include <optional>
 #include <string>
+
+#include "bink/bink_examine.h"
 
 namespace vintrel {
 
-// Shows `path` as the main window's current file and its header in the
+// Shows `path` as the main window's current file and its facts in the
 // frames "Видео" and "Звук". A file that cannot be read leaves the panel as
 // it was; one that is not Bink is reported with `programIcon`, and the panel
-// then shows the zero record.
-void ShowFileInPanel(HWND mainWindow, const std::wstring& path, HICON programIcon);
+// then shows the zero record. Returns the examination of a Bink file, the
+// current one from now on; nothing otherwise.
+std::optional<BinkExamination> ShowFileInPanel(HWND mainWindow, const std::wstring& path,
+                                               HICON programIcon);
 
 }  // namespace vintrel

@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 #include <exception>
@@ -10,9 +11,11 @@
 #include "app/command_line.h"
 #include "app/info_panel.h"
 #include "app/main_layout.h"
+#include "bink/bink_report.h"
 #include "bink/file_choice.h"
 #include "common/app_error.h"
 #include "dialogs/about_dialog.h"
+#include "dialogs/details_dialog.h"
 #include "dialogs/message_box.h"
 #include "playback/play.h"
 #include "playback/player_command.h"
@@ -20,6 +23,8 @@
 #include "settings/ini_file.h"
 #include "settings/settings_dialog.h"
 #include "settings/settings_file.h"
+#include "ui/controls.h"
+#include "ui/unique_handle.h"
 
 namespace vintrel {
 
@@ -140,10 +145,81 @@ void MainWindow::Drop(HDROP drop) {
 void MainWindow::ShowFile(const std::wstring& path) {
   // Whatever goes wrong once a file is chosen ends the flow without a word;
   // the labels already set keep their new text.
+  current_.reset();
   try {
-    ShowFileInPanel(hwnd(), path, ProgramIcon());
+    current_ = ShowFileInPanel(hwnd(), path, ProgramIcon());
+    currentPath_ = path;
   } catch (const std::exception&) {
   }
+}
+
+void MainWindow::ShowPanelMenu(LPARAM at) {
+  POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
+  RECT panel{};
+  ::GetWindowRect(Item(main_ids::Frame1), &panel);
+  if (at == -1) {  // from the keyboard: at the panel's corner
+    point = {panel.left + controls_.Pixels(120), panel.top + controls_.Pixels(240)};
+  } else {
+    RECT audio{};
+    ::GetWindowRect(Item(main_ids::Frame2), &audio);
+    if (!::PtInRect(&panel, point) && !::PtInRect(&audio, point))
+      return;
+  }
+  struct MenuTraits {
+    using Type = HMENU;
+    static Type Empty() { return nullptr; }
+    static void Release(Type menu) { ::DestroyMenu(menu); }
+  };
+  const ui::UniqueHandle<MenuTraits> menu(::CreatePopupMenu());
+  if (!menu)
+    return;
+  const UINT state = current_ ? MF_ENABLED : MF_GRAYED;
+  ::AppendMenuW(menu.get(), MF_STRING | state, main_ids::CopyFacts, L"Копировать сведения\tCtrl+C");
+  ::AppendMenuW(menu.get(), MF_STRING | state, main_ids::ShowDetails, L"Сведения о файле…");
+  ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0,
+                   hwnd(), nullptr);
+}
+
+void MainWindow::CopyFacts() {
+  if (!current_ || !::OpenClipboard(hwnd()))
+    return;
+  // The table's line breaks as the system's text has them.
+  std::wstring text;
+  for (const wchar_t c : ui::Widen(vintrel::CopyText(ui::Narrow(currentPath_), *current_))) {
+    if (c == L'\n')
+      text += L'\r';
+    text += c;
+  }
+  ::EmptyClipboard();
+  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  if (HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+    if (void* data = ::GlobalLock(memory)) {
+      std::copy_n(text.c_str(), text.size() + 1, static_cast<wchar_t*>(data));
+      ::GlobalUnlock(memory);
+      if (::SetClipboardData(CF_UNICODETEXT, memory))
+        memory = nullptr;  // the clipboard owns it now
+    }
+    if (memory)
+      ::GlobalFree(memory);
+  }
+  ::CloseClipboard();
+}
+
+bool MainWindow::TranslateKey(const MSG& msg) {
+  // Ctrl+C arrives as the character 3. The path box copies its own
+  // selection; anywhere else it copies the file's facts.
+  if (msg.message != WM_CHAR || msg.wParam != 3)
+    return false;
+  if (msg.hwnd == Item(main_ids::bikfile)) {
+    DWORD from = 0;
+    DWORD to = 0;
+    ::SendMessageW(msg.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&from),
+                   reinterpret_cast<LPARAM>(&to));
+    if (from != to)
+      return false;
+  }
+  CopyFacts();
+  return true;
 }
 
 void MainWindow::Play() {
@@ -163,6 +239,15 @@ void MainWindow::EditSettings() {
 }
 
 void MainWindow::OnCommand(int id, int code, HWND) {
+  if (id == main_ids::CopyFacts) {
+    CopyFacts();
+    return;
+  }
+  if (id == main_ids::ShowDetails) {
+    if (current_)
+      ShowFileDetails(hwnd(), ProgramIcon(), currentPath_, *current_);
+    return;
+  }
   if (code != BN_CLICKED)
     return;
   switch (id) {
@@ -192,6 +277,9 @@ void MainWindow::OnClose() {
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_CONTEXTMENU:
+      ShowPanelMenu(lParam);
+      return 0;
     case WM_DROPFILES:
       Drop(reinterpret_cast<HDROP>(wParam));
       return 0;

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "bink/bink_examine.h"
 #include "settings/settings_values.h"
 #include "ui/controls.h"
 #include "ui/program_icons.h"
@@ -25,6 +26,7 @@ class MainWindow : public ui::Window {
   // status line, the settings recovery, then the command line. Returns true
   // when a file named there was played, and the program is to end now.
   bool Load(std::wstring_view arguments);
+  bool TranslateKey(const MSG& msg) override;
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -42,6 +44,8 @@ class MainWindow : public ui::Window {
   void Browse();
   void Drop(HDROP drop);
   void ShowFile(const std::wstring& path);
+  void ShowPanelMenu(LPARAM at);
+  void CopyFacts();
   void Play();
   void EditSettings();
 
@@ -51,6 +55,9 @@ class MainWindow : public ui::Window {
   // at the close if neither came. Held only when the whole file was read:
   // half-read options are neither played nor stored.
   std::optional<Options> startupOptions_;
+  // The Bink file the panel shows, for the copy and the details window.
+  std::optional<BinkExamination> current_;
+  std::wstring currentPath_;
 };
 
 }  // namespace vintrel

@@ -63,6 +63,7 @@ BinkExamination ExamineBink(ByteSource& source) {
   if (!source.Read(0, std::span(head.data(), headSize), error)) {
     return Unreadable(error);
   }
+  out.leading.assign(reinterpret_cast<const char*>(head.data()), std::min<size_t>(headSize, 3));
   const BinkHeaderDecode decode = DecodeBinkFacts(std::span(head.data(), headSize));
   out.header = decode.status;
   out.facts = decode.facts;

@@ -22,6 +22,7 @@ class ByteSource {
 struct BinkExamination {
   bool readable = true;  // false: the file could not be opened or read
   uint64_t fileSize = 0;
+  std::string leading;  // the first three bytes as read, fewer in a shorter file
   HeaderStatus header = HeaderStatus::notBink;
   BinkFacts facts;  // every field but format and revision is valid when header is ok
   uint64_t keyframes = 0;

@@ -194,14 +194,16 @@ std::string TableLine(std::string_view path, const BinkExamination& file) {
       last);
 }
 
+std::string TrackText(const BinkTrack& t) {
+  return Num(t.rate) + " Гц, " + (t.channels == 2 ? "стерео" : "моно") + ", " + Num(t.bits) +
+         " бит, " + (t.codec == AudioCodec::dct ? "DCT" : "RDFT") + ", id " + Num(t.id) +
+         ", наиб. пакет " + GroupDigits(t.largestPacket) + " байт";
+}
+
 std::string TrackLines(const BinkExamination& file) {
   std::string lines;
   for (size_t i = 0; i < file.facts.tracks.size(); ++i) {
-    const BinkTrack& t = file.facts.tracks[i];
-    lines += "  дорожка " + Num(i + 1) + ": " + Num(t.rate) + " Гц, " +
-             (t.channels == 2 ? "стерео" : "моно") + ", " + Num(t.bits) + " бит, " +
-             (t.codec == AudioCodec::dct ? "DCT" : "RDFT") + ", id " + Num(t.id) +
-             ", наиб. пакет " + GroupDigits(t.largestPacket) + " байт\n";
+    lines += "  дорожка " + Num(i + 1) + ": " + TrackText(file.facts.tracks[i]) + "\n";
   }
   return lines;
 }

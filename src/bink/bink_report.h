@@ -28,6 +28,8 @@ class ReportStream {
 std::string TableHeader();
 std::string TableLine(std::string_view path, const BinkExamination& file);
 std::string TrackLines(const BinkExamination& file);
+// "44100 Гц, стерео, 16 бит, DCT, id 7, наиб. пакет 4 000 байт".
+std::string TrackText(const BinkTrack& track);
 // What "copy" puts on the clipboard: column names, the line, every track.
 std::string CopyText(std::string_view path, const BinkExamination& file);
 

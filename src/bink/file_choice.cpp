@@ -13,7 +13,8 @@ namespace {
 
 constexpr wchar_t kDialogTitle[] = L"Откроем файл для просмотра...";
 // Description and pattern alternate; the list ends with an empty entry.
-constexpr wchar_t kFilters[] = L"Обычные bik (*.bik)\0*.bik\0Возможные модификации (*.*)\0*.*\0";
+constexpr wchar_t kFilters[] =
+    L"Обычные bik (*.bik)\0*.bik\0Возможные модификации (*.*)\0*.*\0Bink 2 (*.bk2)\0*.bk2\0";
 // Loaded at the first browse or drop, not at start-up.
 constexpr wchar_t kCommonDialogs[] = L"comdlg32.dll";
 constexpr wchar_t kShell[] = L"shell32.dll";

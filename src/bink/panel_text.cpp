@@ -1,53 +1,15 @@
 #include "bink/panel_text.h"
 
-#include <cmath>
-#include <cstdio>
-
 namespace vintrel {
 namespace {
 
-// Above this a double no longer holds every whole number, so the digits of a
-// whole form would claim a precision the value does not have.
-constexpr double kLargestExactWhole = 1e15;
-
-}  // namespace
-
-std::wstring FrameTypeText(FrameType type) {
-  switch (type) {
-    case FrameType::gray:
-      return L"Серый";
-    case FrameType::colour:
-      return L"Цвет";
-    case FrameType::other:
-      break;
-  }
-  return {};
-}
-
-std::wstring WholeNumberText(uint64_t value) {
+std::wstring Whole(uint64_t value) {
   return std::to_wstring(value);
 }
 
-std::wstring RealNumberText(double value, wchar_t decimalSeparator) {
-  if (value == 0) {
-    return L"0";  // also for -0
-  }
-  char buffer[64];
-  if (std::isfinite(value) && std::trunc(value) == value && std::fabs(value) < kLargestExactWhole) {
-    std::snprintf(buffer, sizeof buffer, "%.0f", value);
-  } else {
-    std::snprintf(buffer, sizeof buffer, "%.15G", value);
-  }
-  std::wstring text;
-  for (const char* p = buffer; *p != '\0'; ++p) {
-    // The C library's separator depends on its locale; the caller's wins.
-    const bool isSeparator = *p == '.' || *p == ',';
-    text += isSeparator ? decimalSeparator : static_cast<wchar_t>(*p);
-  }
-  return text;
-}
+}  // namespace
 
-std::wstring SignatureText(std::string_view bytes) {
+std::wstring LeadingBytesText(std::string_view bytes) {
   std::wstring text;
   for (const char ch : bytes) {
     const auto byte = static_cast<unsigned char>(ch);
@@ -59,17 +21,33 @@ std::wstring SignatureText(std::string_view bytes) {
   return text;
 }
 
-PanelTexts PanelTextsFor(const BinkHeader& header, wchar_t decimalSeparator) {
+uint32_t RoundedFrameRate(uint32_t numerator, uint32_t denominator) {
+  const uint64_t divisor = denominator == 0 ? 1 : denominator;
+  // floor(n / d + 1/2) in whole numbers; cannot exceed numerator, so it fits.
+  return static_cast<uint32_t>((2 * static_cast<uint64_t>(numerator) + divisor) / (2 * divisor));
+}
+
+PanelTexts PanelTextsFor(const BinkExamination& file) {
+  if (!file.IsBink()) {
+    const std::wstring zero = L"0";
+    return {{}, zero, zero, zero, zero, zero, zero, zero, zero};
+  }
+  // A header cut short or with a damaged track count shows zeros past the
+  // signature; the details window names the fault.
+  const BinkFacts& f = file.facts;
+  const BinkTrack none{.channels = 0, .bits = 0};
+  const BinkTrack& audio = f.tracks.empty() ? none : f.tracks.front();
   return {
-      .frameType = FrameTypeText(header.frameType),
-      .maxFrameSize = WholeNumberText(header.maxFrameSize),
-      .height = WholeNumberText(header.height),
-      .width = WholeNumberText(header.width),
-      .frameCount = WholeNumberText(header.frameCount),
-      .frameRate = WholeNumberText(header.frameRate),
-      .channels = RealNumberText(header.channels, decimalSeparator),
-      .sampleBits = WholeNumberText(header.sampleBits),
-      .sampleRate = WholeNumberText(header.sampleRate),
+      .frameType = f.Gray() ? L"Серый" : L"Цвет",
+      .maxFrameSize = Whole(f.largestFrame),
+      .height = Whole(f.height),
+      .width = Whole(f.width),
+      .frameCount = Whole(f.frames),
+      .frameRate = Whole(RoundedFrameRate(f.rateNumerator, f.rateDenominator)),
+      .channels = Whole(audio.channels),
+      .sampleBits = Whole(audio.bits),
+      .sampleRate = Whole(audio.rate),
+      .hasAudio = !f.tracks.empty(),
   };
 }
 

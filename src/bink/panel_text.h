@@ -3,23 +3,21 @@
 #include <string>
 #include <string_view>
 
-#include "bink/bink_header.h"
+#include "bink/bink_examine.h"
 
 namespace vintrel {
 
-std::wstring FrameTypeText(FrameType type);
-
-// Decimal digits, no sign, no grouping.
-std::wstring WholeNumberText(uint64_t value);
-
-// A whole value prints whole; any other value with up to 15 significant
-// digits, a leading zero and the given separator.
-std::wstring RealNumberText(double value, wchar_t decimalSeparator);
-
 // Printable ASCII as it is, a zero byte left out, anything else as '?'.
-std::wstring SignatureText(std::string_view bytes);
+std::wstring LeadingBytesText(std::string_view bytes);
 
-// Every value label of the information panel, in the order they are filled.
+// Numerator over denominator, rounded to the nearest whole number with halves
+// up; a zero denominator counts as one.
+uint32_t RoundedFrameRate(uint32_t numerator, uint32_t denominator);
+
+// The value labels of the information panel past the format, in the order
+// they are filled, and whether the "Звук" frame is enabled. The first track stands for the
+// audio. A file that is not Bink video shows the zero record: no format or
+// type, every number 0, no audio.
 struct PanelTexts {
   std::wstring frameType;
   std::wstring maxFrameSize;
@@ -30,8 +28,11 @@ struct PanelTexts {
   std::wstring channels;
   std::wstring sampleBits;
   std::wstring sampleRate;
+  bool hasAudio = false;
+
+  bool operator==(const PanelTexts&) const = default;
 };
 
-PanelTexts PanelTextsFor(const BinkHeader& header, wchar_t decimalSeparator);
+PanelTexts PanelTextsFor(const BinkExamination& file);
 
 }  // namespace vintrel

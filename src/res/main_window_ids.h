@@ -14,9 +14,14 @@ enum : int {
   Frame2 = 107,    // "Звук"
   Status = 108,
   PicBullsEye = 109,
+  // Commands of the panel's menu.
+  CopyFacts = 120,    // "Копировать сведения", also Ctrl+C
+  ShowDetails = 121,  // "Сведения о файле…"
 };
 
 // LabelN of the two information frames has the identifier 200 + N.
-constexpr int Label(int n) { return 200 + n; }
+constexpr int Label(int n) {
+  return 200 + n;
+}
 
 }  // namespace vintrel::main_ids

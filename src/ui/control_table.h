@@ -14,6 +14,7 @@ enum class ControlKind {
   frame,  // group box with a caption
   statusBar,
   iconPicture,  // holds an icon; the program never shows it
+  listView,     // a list of rows in columns
 };
 
 enum ControlFlag : unsigned {

@@ -40,6 +40,10 @@ ClassAndStyle ClassFor(const ControlSpec& spec) {
       return {STATUSCLASSNAMEW, 0, 0};
     case ControlKind::iconPicture:
       return {L"STATIC", SS_ICON, 0};
+    case ControlKind::listView:
+      return {WC_LISTVIEWW,
+              LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | WS_TABSTOP,
+              WS_EX_CLIENTEDGE};
   }
   return {L"STATIC", 0, 0};
 }
@@ -52,6 +56,25 @@ std::wstring WindowText(HWND hwnd) {
   const int copied = ::GetWindowTextW(hwnd, text.data(), length + 1);
   text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
   return text;
+}
+
+std::wstring Widen(std::string_view utf8) {
+  const int size = static_cast<int>(utf8.size());
+  const int length = ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
+  std::wstring text(static_cast<size_t>(std::max(length, 0)), L'\0');
+  if (length > 0)
+    ::MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, text.data(), length);
+  return text;
+}
+
+std::string Narrow(std::wstring_view text) {
+  const int size = static_cast<int>(text.size());
+  const int length =
+      ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<size_t>(std::max(length, 0)), '\0');
+  if (length > 0)
+    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), length, nullptr, nullptr);
+  return utf8;
 }
 
 int ScreenDpi() {

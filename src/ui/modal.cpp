@@ -7,6 +7,8 @@ bool TranslateDialogKeys(MSG& msg) {
   HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
   if (!root)
     return false;
+  if (Window* window = Window::FromHandle(root); window && window->TranslateKey(msg))
+    return true;
   // Enter on a focused push button presses it, as in a dialog box; our
   // windows have no default button, so nothing else reacts to Enter.
   if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN) {

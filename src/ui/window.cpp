@@ -73,6 +73,14 @@ bool Window::Create(const Frame& frame) {
   return true;
 }
 
+Window* Window::FromHandle(HWND hwnd) {
+  // Other windows of the thread (message boxes, the open dialog) keep
+  // their own data where ours keep `this`.
+  if (!hwnd || ::GetWindowLongPtrW(hwnd, GWLP_WNDPROC) != reinterpret_cast<LONG_PTR>(&Procedure))
+    return nullptr;
+  return reinterpret_cast<Window*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
 void Window::Destroy() {
   if (hwnd_ && ::IsWindow(hwnd_))
     ::DestroyWindow(hwnd_);

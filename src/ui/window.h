@@ -18,6 +18,12 @@ class Window {
   HWND hwnd() const { return hwnd_; }
   HWND Item(int id) const { return ::GetDlgItem(hwnd_, id); }
 
+  // The program's window behind `hwnd`; null for any other window.
+  static Window* FromHandle(HWND hwnd);
+  // A key message for this window or one of its controls, seen by the
+  // message loop before anything else; true when it was handled here.
+  virtual bool TranslateKey(const MSG& /*msg*/) { return false; }
+
  protected:
   struct Frame {
     const wchar_t* className;

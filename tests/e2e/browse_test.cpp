@@ -93,7 +93,8 @@ TEST_F(Files, FileThatIsNotBinkIsReportedAndClearsThePanel) {
   HWND dialog = OpenDialog(pid_);
   HWND types = Item(dialog, kFileTypes);
   EXPECT_EQ(Items(types),
-            (std::vector<std::wstring>{L"Обычные bik (*.bik)", L"Возможные модификации (*.*)"}));
+            (std::vector<std::wstring>{L"Обычные bik (*.bik)", L"Возможные модификации (*.*)",
+                                       L"Bink 2 (*.bk2)"}));
   EXPECT_EQ(Send(types, CB_GETCURSEL), 0);
   Select(types, 1);
   Choose(dialog, text);

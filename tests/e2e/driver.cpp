@@ -168,6 +168,45 @@ std::wstring StatusText(HWND bar) {
   return text.c_str();
 }
 
+std::vector<std::wstring> ListRows(HWND list) {
+  std::vector<std::wstring> rows;
+  DWORD pid = 0;
+  GetWindowThreadProcessId(list, &pid);
+  const ui::UniqueKernelHandle process(OpenProcess(PROCESS_ALL_ACCESS, FALSE, pid));
+  constexpr int kChars = 1024;
+  LVITEMW item{};
+  auto* remote = static_cast<char*>(Remote(list, &item, sizeof item + kChars * sizeof(wchar_t)));
+  for (LRESULT row = 0, n = Send(list, LVM_GETITEMCOUNT); row < n; ++row) {
+    std::wstring line;
+    for (int column = 0; column < 2; ++column) {
+      item.iSubItem = column;
+      item.pszText = reinterpret_cast<wchar_t*>(remote + sizeof item);
+      item.cchTextMax = kChars;
+      WriteProcessMemory(process.get(), remote, &item, sizeof item, nullptr);
+      std::wstring text(Send(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(remote)), L'\0');
+      ReadProcessMemory(process.get(), item.pszText, text.data(), text.size() * sizeof(wchar_t),
+                        nullptr);
+      line += (column ? L"\t" : L"") + text;
+    }
+    rows.push_back(line);
+  }
+  VirtualFreeEx(process.get(), remote, 0, MEM_RELEASE);
+  return rows;
+}
+
+std::wstring ClipboardText() {
+  std::wstring text;
+  Require(WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000), "clipboard busy");
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = chars;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
 HICON IconOf(HWND iconStatic) {
   return reinterpret_cast<HICON>(Send(iconStatic, STM_GETICON));
 }

@@ -62,6 +62,8 @@ void Select(HWND combo, int index);  // as a user's choice: CBN_SELCHANGE follow
 void Type(HWND combo, const std::wstring& text);  // over the old text, key by key
 std::vector<std::wstring> Items(HWND combo);
 std::wstring StatusText(HWND statusBar);
+std::vector<std::wstring> ListRows(HWND list);  // a list view's rows, "label\tvalue"
+std::wstring ClipboardText();
 HICON IconOf(HWND iconStatic);
 int CountPixels(HWND hwnd, COLORREF color);  // on screen, inside the window
 

@@ -1,10 +1,11 @@
 // Not a test: holds the program in one scene while scripts/screenshots.sh
 // takes a README picture. Runs only when that script sets VINTREL_SCENE
-// (main, panel, settings, about, message), VINTREL_READY (written once the
+// (main, panel, details, settings, about, message), VINTREL_READY (written once the
 // scene is up) and VINTREL_RELEASE (the program stops when it appears).
 #include <cstdlib>
 
 #include "driver.h"
+#include "res/details_window_ids.h"
 
 namespace vintrel::e2e {
 namespace {
@@ -22,7 +23,14 @@ TEST_F(Pose, Scene) {
   const std::string name = scene;
   if (name == "panel")
     Browse(AddBik(L"Ролики\\intro.bik", Clip(1500, 68210, 640, 480, 100000, 3337, 44100)));
-  else if (name == "settings")
+  else if (name == "details") {
+    BikSpec clip = Clip(1500, 68210, 1280, 720, 30000, 1001, 48000);
+    clip.signature = "KB2", clip.version = 'j', clip.extraField = true, clip.frameBytes = 40;
+    clip.keyframeEvery = 250, clip.tracks.push_back({48000, kBikSixteenBit, 2048, 1});
+    Browse(AddBik(L"Ролики\\intro.bk2", clip));
+    PostMessageW(main_, WM_COMMAND, main_ids::ShowDetails, 0);
+    WindowWith(pid_, details_ids::List);
+  } else if (name == "settings")
     OpenSettings();
   else if (name == "about")
     OpenAbout();

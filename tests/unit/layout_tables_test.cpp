@@ -1,4 +1,4 @@
-// The three windows' tables, checked as a reader checks the drawings: in
+// The windows' tables, checked as a reader checks the drawings: in
 // pixels at the usual DPIs (each of a control's four numbers converted on its
 // own, as the builder does, so rounding can make neighbours meet where twips
 // do not) and at 1440 dpi, which is the twips themselves.
@@ -13,6 +13,7 @@
 
 #include "app/main_layout.h"
 #include "dialogs/about_layout.h"
+#include "dialogs/details_layout.h"
 #include "res/settings_dialog_ids.h"
 #include "settings/settings_layout.h"
 #include "settings/settings_values.h"
@@ -44,6 +45,8 @@ const Design kDesigns[] = {
      settings_layout::kClientHeightTwips, 0},
     {"about", about_layout::Controls(), about_layout::kClientWidthTwips,
      about_layout::kClientHeightTwips, 15},
+    {"details", details_layout::Controls(), details_layout::kClientWidthTwips,
+     details_layout::kClientHeightTwips, 0},
 };
 
 struct PixelRect {

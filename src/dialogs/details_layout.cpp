@@ -1,0 +1,76 @@
+#include "dialogs/details_layout.h"
+
+#include "bink/bink_index.h"
+#include "bink/bink_report.h"
+#include "res/details_window_ids.h"
+
+namespace vintrel::details_layout {
+namespace {
+
+using namespace details_ids;
+using ui::ControlKind;
+
+constexpr int kMargin = 120;
+constexpr int kButtonWidth = 1095;
+constexpr int kButtonHeight = 375;
+constexpr int kListWidth = kClientWidthTwips - 2 * kMargin;
+constexpr int kListHeight = kClientHeightTwips - 3 * kMargin - kButtonHeight;
+// "Закрыть" under the list's right end.
+constexpr int kButtonLeft = kClientWidthTwips - kMargin - kButtonWidth;
+constexpr int kButtonTop = 2 * kMargin + kListHeight;
+
+// clang-format off
+constexpr ui::ControlSpec kControls[] = {
+  // id   kind                    text        tooltip  left, top, width, height                          container tab
+  {List,  ControlKind::listView,  L"",        nullptr, {kMargin, kMargin, kListWidth, kListHeight},             0, 0},
+  {Close, ControlKind::button,    L"Закрыть", nullptr, {kButtonLeft, kButtonTop, kButtonWidth, kButtonHeight}, 0, 1},
+};
+// clang-format on
+
+std::string Grouped(uint64_t value, const char* unit) {
+  return GroupDigits(value) + unit;
+}
+
+std::string YesNo(bool value) {
+  return value ? "да" : "нет";
+}
+
+}  // namespace
+
+std::span<const ui::ControlSpec> Controls() {
+  return kControls;
+}
+
+std::vector<Row> Rows(std::string_view path, const BinkExamination& file) {
+  const BinkFacts& f = file.facts;
+  // Whether the file is whole matters most, so it comes first.
+  std::vector<Row> rows = {
+      {"Файл", std::string(path)},
+      {"Целостность", Verdict(file) + (file.problem.empty() ? "" : ": " + file.problem)}};
+  if (file.IsBink()) {
+    const char* format = f.format == BinkFormat::bink2 ? " (Bink 2)" : " (Bink 1)";
+    rows.push_back({"Формат", SignatureText(file) + format});
+  }
+  rows.push_back({"Размер файла", Grouped(file.fileSize, " байт")});
+  if (file.HeaderRead()) {
+    const std::string rate = std::to_string(f.rateNumerator) + "/" +
+                             std::to_string(f.rateDenominator) + " (" + DecimalRate(f) + ")";
+    rows.insert(rows.end(), {
+                                {"Кадр", std::to_string(f.width) + "x" + std::to_string(f.height)},
+                                {"Кадров", GroupDigits(f.frames)},
+                                {"Кадров в секунду", rate},
+                                {"Длительность", Seconds(f.DurationMs()) + " с"},
+                                {"Наибольший кадр", Grouped(f.largestFrame, " байт")},
+                                {"Битрейт", Grouped(f.Bitrate(file.fileSize), " бит/с")},
+                                {"Серый", YesNo(f.Gray())},
+                                {"Альфа-канал", YesNo(f.Alpha())},
+                                {"Ключевых кадров", GroupDigits(file.keyframes)},
+                                {"Звуковых дорожек", std::to_string(f.tracks.size())},
+                            });
+    for (size_t i = 0; i < f.tracks.size(); ++i)
+      rows.push_back({"Дорожка " + std::to_string(i + 1), TrackText(f.tracks[i])});
+  }
+  return rows;
+}
+
+}  // namespace vintrel::details_layout
