@@ -30,7 +30,7 @@ std::optional<BinkExamination> ShowFileInPanel(HWND window, const std::wstring& 
   SetText(window, Label(1), L"");
   SetText(window, Label(1), LeadingBytesText(file.leading));
   if (!file.IsBink()) {
-    MsgBoxWithIcon(kNotBinkMessage, MB_OK | MB_ICONSTOP, kErrorTitle, programIcon, L"");
+    MsgBoxWithIcon(kNotBinkMessage, MB_OK | MB_ICONSTOP, kErrorTitle, programIcon);
     SetText(window, main_ids::bikfile, L"");
     SetText(window, Label(1), L"");
   }

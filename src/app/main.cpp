@@ -44,16 +44,35 @@ void InitCommonControls() {
   }
 }
 
+int Run(const ui::ProgramIcons& icons) {
+  MainWindow window(icons);
+  if (!window.Create())
+    return 1;
+  // The load runs outside any window procedure, so what escapes its own trap
+  // is caught here; the window stays for the user, unless a file on the
+  // command line was being played.
+  const std::wstring arguments = ArgumentsPart(::GetCommandLineW());
+  try {
+    if (window.Load(arguments))
+      return 0;
+  } catch (...) {
+    ReportUnexpectedException(icons.program.get());
+    if (FileFromArguments(arguments, L"\""))
+      return 1;
+  }
+  return ui::RunMessageLoop();
+}
+
 int Main() {
   InitCommonControls();
   const ui::ProgramIcons icons = ui::LoadProgramIcons();
   ui::SetExceptionReporter([icon = icons.program.get()](HWND) { ReportUnexpectedException(icon); });
-  MainWindow window(icons);
-  if (!window.Create())
+  try {
+    return Run(icons);
+  } catch (...) {
+    ReportUnexpectedException(icons.program.get());
     return 1;
-  if (window.Load(ArgumentsPart(::GetCommandLineW())))
-    return 0;
-  return ui::RunMessageLoop();
+  }
 }
 
 }  // namespace
@@ -61,5 +80,12 @@ int Main() {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   vintrel::ui::RestrictLibrarySearchToSystem();
-  return vintrel::Main();
+  // Nothing ends the program in silence, not even a failure before the
+  // program's icon is there to show with it.
+  try {
+    return vintrel::Main();
+  } catch (...) {
+    vintrel::ReportUnexpectedException(nullptr);
+    return 1;
+  }
 }

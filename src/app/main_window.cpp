@@ -86,22 +86,26 @@ bool MainWindow::Load(std::wstring_view arguments) {
   try {
     const std::wstring caption = MainWindowCaption(kApplicationTitle, kVersion, kCompanyName);
     ::SetWindowTextW(hwnd(), caption.c_str());
-    startupOptions_.emplace();
-    settings_file::Load(startupOptions_->options);
-    settings_file::LoadStates(startupOptions_->options);
-    startupOptions_->mayStore = true;
+    Options options;
+    settings_file::Load(options);
+    settings_file::LoadStates(options);
+    startupOptions_ = std::move(options);
   } catch (const AppError& error) {
     number = error.number();
     description = error.description();
   }
   SetStatus(LoadStatusText(number, description));
   if (number == errors::kTypeMismatch) {
-    // The file now holds the defaults the unread options show, so from now
-    // on they may be stored.
     BinkHint::RunSettingsRecovery();
-    if (startupOptions_)
-      startupOptions_->mayStore = true;
     SetStatus(RecoveryStatusText(description));
+    // From here on the options are the rewritten file's. A file that refused
+    // the rewrite is read again, and reported, at the first use.
+    try {
+      Options options;
+      settings_file::Load(options);
+      startupOptions_ = std::move(options);
+    } catch (const AppError&) {
+    }
   }
 
   const std::wstring quote = ui::WindowText(Item(main_ids::kov));
@@ -113,17 +117,15 @@ bool MainWindow::Load(std::wstring_view arguments) {
   return true;
 }
 
-std::optional<MainWindow::HeldOptions> MainWindow::TakeOptions(bool forEditing) {
-  std::optional<HeldOptions> held = std::exchange(startupOptions_, std::nullopt);
-  // Half-read options never show: the settings window reads the file again.
-  if (held && (held->mayStore || !forEditing))
+std::optional<Options> MainWindow::TakeOptions() {
+  if (std::optional<Options> held = std::exchange(startupOptions_, std::nullopt))
     return held;
-  HeldOptions loaded{{}, true};
+  Options loaded;
   try {
-    settings_file::Load(loaded.options);
+    settings_file::Load(loaded);
   } catch (const AppError& error) {
-    // A file edited by hand while the program runs: nothing to work with,
-    // and nothing half-read may be stored back.
+    // A file edited by hand, or locked, while the program runs: nothing to
+    // work with, and nothing half-read may be played or stored back.
     ShowProgramMessage(LoadErrorText(error), kErrorTitle, ProgramIcon());
     return std::nullopt;
   }
@@ -221,19 +223,18 @@ bool MainWindow::TranslateKey(const MSG& msg) {
 }
 
 void MainWindow::Play() {
-  const std::optional<HeldOptions> held = TakeOptions(false);
-  if (!held)
+  const std::optional<Options> options = TakeOptions();
+  if (!options)
     return;
-  const std::wstring switches = BuildSwitches(held->options);
-  if (held->mayStore)
-    settings_file::Save(held->options);
+  const std::wstring switches = BuildSwitches(*options);
+  settings_file::Save(*options);
   SetStatus(switches);
   PlayFile(ui::WindowText(Item(main_ids::bikfile)), switches, ProgramIcon());
 }
 
 void MainWindow::EditSettings() {
-  std::optional<HeldOptions> held = TakeOptions(true);
-  if (held && !vintrel::EditSettings(hwnd(), icons_, held->options))
+  std::optional<Options> options = TakeOptions();
+  if (options && !vintrel::EditSettings(hwnd(), icons_, *options))
     ShowProgramMessage(LoadErrorText(errors::OutOfMemory()), kErrorTitle, ProgramIcon());
 }
 
@@ -268,8 +269,8 @@ void MainWindow::OnCommand(int id, int code, HWND) {
 }
 
 void MainWindow::OnClose() {
-  if (startupOptions_ && startupOptions_->mayStore)
-    settings_file::Save(startupOptions_->options);
+  if (startupOptions_)
+    settings_file::Save(*startupOptions_);
   startupOptions_.reset();
   Destroy();
 }

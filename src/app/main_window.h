@@ -34,18 +34,12 @@ class MainWindow : public ui::Window {
   void OnClose() override;
 
  private:
-  // Options as the program holds them between a load and a close step.
-  struct HeldOptions {
-    Options options;
-    // False after a load that stopped at a bad value: what was read so far
-    // is good for one play, but never goes back to the file.
-    bool mayStore = false;
-  };
-
   void MakeRoomForStatusBar();
   void SetStatus(const std::wstring& text);
   HICON ProgramIcon() const { return icons_.program.get(); }
-  std::optional<HeldOptions> TakeOptions(bool forEditing);
+  // Start-up's options if they are still held, else the file's read afresh;
+  // nothing (after saying why) when the file cannot be read.
+  std::optional<Options> TakeOptions();
 
   void Browse();
   void Drop(HDROP drop);
@@ -58,8 +52,9 @@ class MainWindow : public ui::Window {
   const ui::ProgramIcons& icons_;
   ui::ControlSet controls_;
   // Start-up's load, kept for the first play or settings window and stored
-  // at the close if neither came.
-  std::optional<HeldOptions> startupOptions_;
+  // at the close if neither came. Held only when the whole file was read:
+  // half-read options are neither played nor stored.
+  std::optional<Options> startupOptions_;
   // The Bink file the panel shows, for the copy and the details window.
   std::optional<BinkExamination> current_;
   std::wstring currentPath_;

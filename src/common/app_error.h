@@ -29,6 +29,7 @@ inline constexpr int kOutOfMemory = 7;
 inline constexpr int kTypeMismatch = 13;
 inline constexpr int kDllLoad = 48;
 inline constexpr int kInternal = 51;
+inline constexpr int kPermissionDenied = 70;
 inline constexpr int kInvalidPropertyValue = 380;
 
 inline AppError Overflow() {
@@ -48,6 +49,9 @@ inline AppError DllLoad(const std::wstring& library) {
 }
 inline AppError Internal() {
   return AppError(kInternal, L"Внутренняя ошибка");
+}
+inline AppError SettingsFileUnreadable(const std::wstring& path) {
+  return AppError(kPermissionDenied, L"Файл настроек занят или недоступен: " + path);
 }
 
 }  // namespace errors

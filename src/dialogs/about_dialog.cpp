@@ -107,17 +107,21 @@ class AboutDialog : public ui::ModalWindow {
   }
 
   // The labels' captions decide where the links lead, read at the click.
+  // No working folder: the handler keeps to its own.
   void OpenWebPage() const {
-    const std::wstring address = ui::WindowText(Item(about_ids::Label(2)));
-    ComApartment com;
-    ShellExecute()(::GetDesktopWindow(), L"open", address.c_str(), L"", L"c:\\", SW_SHOWNORMAL);
+    Open(::GetDesktopWindow(), ui::WindowText(Item(about_ids::Label(2))));
   }
 
   void StartEmail() const {
-    const std::wstring target = about_layout::MailtoTarget(
-        ui::WindowText(Item(about_ids::Label(3))), kApplicationTitle, kVersion);
+    Open(nullptr, about_layout::MailtoTarget(ui::WindowText(Item(about_ids::Label(3))),
+                                             kApplicationTitle, kVersion));
+  }
+
+  static void Open(HWND owner, const std::wstring& target) {
+    if (!about_layout::IsOpenableLink(target))
+      return;
     ComApartment com;
-    ShellExecute()(nullptr, L"open", target.c_str(), L"", L"", SW_SHOWNORMAL);
+    ShellExecute()(owner, L"open", target.c_str(), L"", nullptr, SW_SHOWNORMAL);
   }
 
   ui::ControlSet controls_;

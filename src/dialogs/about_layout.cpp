@@ -59,4 +59,12 @@ std::wstring MailtoTarget(std::wstring_view address, std::wstring_view title,
   return target;
 }
 
+bool IsOpenableLink(std::wstring_view target) {
+  for (const std::wstring_view scheme : {L"https:", L"mailto:"}) {
+    if (target.size() > scheme.size() && EqualIgnoringCase(target.substr(0, scheme.size()), scheme))
+      return true;
+  }
+  return false;
+}
+
 }  // namespace vintrel::about_layout

@@ -22,4 +22,9 @@ std::wstring AboutCaption(std::wstring_view fileDescription, VersionNumbers vers
 std::wstring MailtoTarget(std::wstring_view address, std::wstring_view title,
                           VersionNumbers version);
 
+// Whether a link target may be handed to the shell: only web pages over
+// https and e-mail, whatever the labels were changed to read. Any other
+// target (a file, a program, another scheme) would start something else.
+bool IsOpenableLink(std::wstring_view target);
+
 }  // namespace vintrel::about_layout

@@ -3,7 +3,6 @@
 #include <string_view>
 #include <utility>
 
-#include "dialogs/cursor_image.h"
 #include "dialogs/msgbox_style.h"
 #include "ui/unique_handle.h"
 
@@ -16,10 +15,6 @@ namespace {
 struct BoxCall {
   ui::UniqueHook hook;
   HICON icon = nullptr;  // the caller's; never destroyed here
-  std::wstring cursorFile;
-  // Lives as long as the box, so the cursor picture is freed only after the
-  // box (and the window showing it) has gone.
-  CursorImage cursorImage;
 };
 
 thread_local BoxCall* t_currentCall = nullptr;
@@ -51,22 +46,15 @@ LRESULT CALLBACK MsgBoxHookProc(int code, WPARAM wParam, LPARAM lParam) {
   if (!IsMessageBoxClass(box))
     return result;  // stay hooked for the box itself
 
-  if (call->icon || !call->cursorFile.empty()) {
-    HWND iconControl = ::FindWindowExW(box, nullptr, L"Static", nullptr);
-    if (iconControl) {
-      if (call->icon) {
-        const auto icon = reinterpret_cast<WPARAM>(call->icon);
-        ::SendMessageW(iconControl, STM_SETICON, icon, 0);
-        // A box can be activated before it has set up its controls (under
-        // Wine, one without an owner is), and would then put its own icon
-        // over ours. Posted, the icon is set again once the box runs its
-        // message loop, after its set-up and before it is first painted.
-        ::PostMessageW(iconControl, STM_SETICON, icon, 0);
-      }
-      if (!call->cursorFile.empty()) {
-        PlaceCursorImage(call->cursorImage, call->cursorFile, iconControl, 0, 0);
-      }
-    }
+  HWND iconControl = call->icon ? ::FindWindowExW(box, nullptr, L"Static", nullptr) : nullptr;
+  if (iconControl) {
+    const auto icon = reinterpret_cast<WPARAM>(call->icon);
+    ::SendMessageW(iconControl, STM_SETICON, icon, 0);
+    // A box can be activated before it has set up its controls (under
+    // Wine, one without an owner is), and would then put its own icon
+    // over ours. Posted, the icon is set again once the box runs its
+    // message loop, after its set-up and before it is first painted.
+    ::PostMessageW(iconControl, STM_SETICON, icon, 0);
   }
   call->hook.reset();
   return result;
@@ -75,17 +63,16 @@ LRESULT CALLBACK MsgBoxHookProc(int code, WPARAM wParam, LPARAM lParam) {
 }  // namespace
 
 int MsgBoxWithIcon(const std::wstring& prompt, uint32_t buttons, const std::wstring& title,
-                   HICON icon, const std::wstring& cursorFile) {
+                   HICON icon) {
   BoxCall call;
   call.icon = icon;
-  call.cursorFile = cursorFile;
   const CurrentCallScope scope(&call);
 
   // Only this thread's windows are watched. If the hook cannot be set the box
   // still shows, with the information icon.
   call.hook.reset(::SetWindowsHookExW(WH_CBT, MsgBoxHookProc, nullptr, ::GetCurrentThreadId()));
 
-  UINT style = MessageBoxStyle(buttons, icon != nullptr, !cursorFile.empty());
+  UINT style = MessageBoxStyle(buttons, icon != nullptr);
   // Modal to whichever of our windows is active. With none active (a file
   // dropped while another program had the focus) every window of the thread
   // is disabled instead, so no second browse can start under the box.
@@ -100,7 +87,7 @@ int MsgBoxWithIcon(const std::wstring& prompt, uint32_t buttons, const std::wstr
 }
 
 void ShowProgramMessage(const std::wstring& prompt, const std::wstring& title, HICON programIcon) {
-  MsgBoxWithIcon(prompt, MB_OK | MB_ICONSTOP, title, programIcon, L"");
+  MsgBoxWithIcon(prompt, MB_OK | MB_ICONSTOP, title, programIcon);
 }
 
 }  // namespace vintrel

@@ -8,8 +8,8 @@ constexpr std::uint32_t kInformationIcon = 0x40;
 
 }  // namespace
 
-std::uint32_t MessageBoxStyle(std::uint32_t buttons, bool hasIcon, bool hasCursorFile) {
-  if (!hasIcon && !hasCursorFile)
+std::uint32_t MessageBoxStyle(std::uint32_t buttons, bool hasIcon) {
+  if (!hasIcon)
     return buttons;
   return (buttons & ~kStopAndQuestionBits) | kInformationIcon;
 }

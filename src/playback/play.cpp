@@ -7,23 +7,43 @@
 #include "ui/unique_handle.h"
 
 namespace vintrel {
+namespace {
+
+// Relative to the folder the program was started in; the player starts
+// elsewhere, and a bare "/F" must not reach it as a switch.
+std::wstring FullPath(const std::wstring& file) {
+  const DWORD size = ::GetFullPathNameW(file.c_str(), 0, nullptr, nullptr);
+  std::wstring full(size, L'\0');
+  const DWORD length = size ? ::GetFullPathNameW(file.c_str(), size, full.data(), nullptr) : 0;
+  if (length == 0 || length >= size)
+    return file;
+  full.resize(length);
+  return full;
+}
+
+}  // namespace
 
 void PlayFile(const std::wstring& file, const std::wstring& switches, HICON programIcon) {
   if (file.empty()) {
     ShowProgramMessage(L"Сначала необходимо выбрать файл.", kErrorTitle, programIcon);
     return;
   }
-  const std::wstring playerPath = PlayerPath(ui::ProgramFolder());
-  std::wstring commandLine = BuildPlayerCommandLine(playerPath, file, switches);
+  const std::wstring folder = ui::ProgramFolder();
+  const std::wstring playerPath = PlayerPath(folder);
+  // With its backslash, so that "C:" is the drive's root, not its current folder.
+  const std::wstring startIn = folder + L'\\';
+  std::wstring commandLine = BuildPlayerCommandLine(playerPath, FullPath(file), switches);
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION started{};
   // The full path as the application name as well: a folder with blanks
-  // must never let the system guess at a shorter program name.
+  // must never let the system guess at a shorter program name. The player
+  // starts in the program's folder, never in the video's (the shell starts
+  // us there), where a downloaded DLL could be waiting for it.
   if (!::CreateProcessW(playerPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &started)) {
+                        startIn.c_str(), &startup, &started)) {
     const DWORD error = ::GetLastError();
     ShowProgramMessage(
         L"Не удалось запустить проигрыватель " + playerPath + L"\n" + ui::SystemErrorText(error),

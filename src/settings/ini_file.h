@@ -16,6 +16,12 @@ void WriteIni(const std::wstring& section, const std::wstring& key, const std::w
 std::wstring ReadSetting(const std::wstring& key);
 void WriteSetting(const std::wstring& key, const std::wstring& value);
 
+// The profile functions read a file they cannot open as if it were empty,
+// which would pass for a missing file and bring on the recovery. Throws
+// errors::SettingsFileUnreadable() when the file is there but cannot be read
+// (held without sharing by another program, or no right to read it).
+void CheckSettingsFileReadable();
+
 // Rewrites the fifteen keys with their defaults (everything but "fe").
 void RunSettingsRecovery();
 

@@ -103,13 +103,27 @@ class SettingsDialog : public ui::ModalWindow {
 
   // "OK" and the close box alike: the close step, then the owner again.
   void OnClose() override {
-    options_.displayText = ui::WindowText(Item(de1));
-    options_.frameRateText = ui::WindowText(Item(fe));
-    settings_file::Save(options_);
+    StoreLists();
     EndModal();
   }
 
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    // The session ends without closing the window; the process goes when
+    // this returns, so the close step runs now.
+    if (message == WM_ENDSESSION && wParam) {
+      StoreLists();
+      return 0;
+    }
+    return ModalWindow::HandleMessage(message, wParam, lParam);
+  }
+
  private:
+  void StoreLists() {
+    options_.displayText = ui::WindowText(Item(de1));
+    options_.frameRateText = ui::WindowText(Item(fe));
+    settings_file::Save(options_);
+  }
+
   void OnOptionClicked(size_t index) {
     // The greyed state only ever comes from the file; a click leaves it checked.
     int& state = options_.states[index];

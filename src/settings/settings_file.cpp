@@ -6,6 +6,7 @@
 namespace vintrel::settings_file {
 void Load(Options& options) {
   options = Options{};
+  BinkHint::CheckSettingsFileReadable();
   LoadStates(options);
   if (const auto text = DisplayTextForStored(BinkHint::ReadSetting(kDisplayKey))) {
     options.displayText = *text;

@@ -11,7 +11,8 @@ namespace vintrel::settings_file {
 // `options`. A stored value that is not in its normal form but means a box
 // state or a list entry is written back at once in that form. Throws AppError
 // at the first value that cannot be applied; `options` then holds what was
-// read before it and the designed values after.
+// read before it and the designed values after. A file that is there but
+// cannot be read throws before anything is read.
 void Load(Options& options);
 
 // The thirteen boxes once more, as start-up assigns them after the load.

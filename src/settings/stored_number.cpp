@@ -69,7 +69,8 @@ std::optional<DecimalText> ParseDecimal(std::wstring_view text) {
 }
 
 DecimalText ParseOrThrow(std::wstring_view text) {
-  const std::optional<DecimalText> parsed = ParseDecimal(text);
+  const std::optional<DecimalText> parsed =
+      text.size() < kLongestStoredText ? ParseDecimal(text) : std::nullopt;
   if (!parsed) {
     throw errors::TypeMismatch();
   }

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -8,12 +9,18 @@ namespace vintrel {
 // an optional '.' fraction (".5" and "2." included), blanks (spaces, tabs)
 // around. Exponents, hexadecimal and grouping are not numbers here.
 
+// The most a read of the settings file returns. A text of that length may be
+// the head of a longer value ("1" and then 300 blanks and an "x"), so it is
+// never a number, whatever it starts with.
+inline constexpr std::size_t kLongestStoredText = 254;
+
 // Rounds a fraction to the nearest whole number, halves to the even one.
 // Throws errors::TypeMismatch() for text that is not a number (the empty text
-// included) and errors::Overflow() outside -32768..32767.
+// and a text of kLongestStoredText characters or more included) and
+// errors::Overflow() outside -32768..32767.
 int16_t ToInteger16(std::wstring_view text);
 
-// The nearest double; a value beyond the range of double gives an infinity.
+// The nearest double; the same texts as ToInteger16 are numbers.
 // Throws errors::TypeMismatch() for text that is not a number.
 double ToNumber(std::wstring_view text);
 

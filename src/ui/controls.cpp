@@ -130,8 +130,13 @@ void ControlSet::Build(HWND parent, std::span<const ControlSpec> table) {
       ::SendMessageW(control, SB_SIMPLE, TRUE, 0);
       ::SendMessageW(control, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(spec->text));
     }
-    if (spec->tooltip)
+    if (spec->tooltip) {
       AddTooltip(parent, control, spec->tooltip);
+      // An editable list's text is a child edit window, which takes the
+      // mouse over everything but the arrow.
+      if (HWND edit = ::FindWindowExW(control, nullptr, L"Edit", nullptr))
+        AddTooltip(parent, edit, spec->tooltip);
+    }
   }
 }
 

@@ -73,11 +73,6 @@ struct IconTraits {
   static Type Empty() { return nullptr; }
   static void Release(Type h) { ::DestroyIcon(h); }
 };
-struct CursorTraits {
-  using Type = HCURSOR;
-  static Type Empty() { return nullptr; }
-  static void Release(Type h) { ::DestroyCursor(h); }
-};
 struct WindowTraits {
   using Type = HWND;
   static Type Empty() { return nullptr; }
@@ -98,7 +93,6 @@ using UniqueRegKey = UniqueHandle<RegKeyTraits>;
 using UniqueHook = UniqueHandle<HookTraits>;
 using UniqueFont = UniqueHandle<FontTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;
-using UniqueCursor = UniqueHandle<CursorTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
 using UniqueScreenDc = UniqueHandle<ScreenDcTraits>;
 

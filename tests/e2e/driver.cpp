@@ -442,7 +442,7 @@ fs::path E2e::Add(const fs::path& relative, std::string_view bytes) const {
   return file;
 }
 
-void E2e::Start(const std::wstring& arguments, bool withWindow) {
+void E2e::Start(const std::wstring& arguments, bool withWindow, const fs::path& folder) {
   E2e::TearDown();
   std::wstring commandLine = L"\"" + Exe().wstring() + L"\"" + (arguments.empty() ? L"" : L" ");
   commandLine += arguments;
@@ -450,7 +450,7 @@ void E2e::Start(const std::wstring& arguments, bool withWindow) {
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
   Require(CreateProcessW(Exe().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                         app_.c_str(), &startup, &info),
+                         (folder.empty() ? app_ : folder).c_str(), &startup, &info),
           "cannot start the program");
   CloseHandle(info.hThread);
   process_.reset(info.hProcess);

@@ -111,7 +111,9 @@ class E2e : public ::testing::Test {
     return Add(relative, BikBytes(spec));
   }
 
-  void Start(const std::wstring& arguments = L"", bool withWindow = true);
+  // In the program's folder, or in `folder` as the shell starts it for a video.
+  void Start(const std::wstring& arguments = L"", bool withWindow = true,
+             const fs::path& folder = {});
   std::optional<DWORD> WaitExit(int ms = 10000) const;
   void CloseAndExpectExit();  // WM_CLOSE on the main window: ends with 0
   HWND Main(int id) const { return Item(main_, id); }

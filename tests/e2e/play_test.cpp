@@ -70,6 +70,16 @@ TEST_F(Play, FileOnTheCommandLineIsPlayedAndTheProgramEnds) {
   Answer(box);
   EXPECT_TRUE(WaitExit());
 
+  // Started in the video's folder, as the shell does: a relative name is the
+  // file there, and "/F" is a file too, never a switch for the player.
+  Start(L"intro movie.bik", false, fs::path(path).parent_path());
+  ExpectPlayed(Plays(5)[4], path);
+  Start(L"/F", false, fs::path(path).parent_path());
+  ExpectPlayed(Plays(6)[5], fs::path(path).root_path() / L"F");
+  // The player never starts there, where a planted DLL could wait for it.
+  EXPECT_EQ(Wide(ReadFile(app_ / L"folders.log")).find(L"клипы"), std::wstring::npos);
+  EXPECT_TRUE(WaitExit());
+
   // Without the player: the message names it, and the program ends.
   fs::remove(app_ / L"vintrel.dll");
   Start(L"\"" + path + L"\"", false);
@@ -79,7 +89,24 @@ TEST_F(Play, FileOnTheCommandLineIsPlayedAndTheProgramEnds) {
   EXPECT_NE(box.text.find((app_ / L"vintrel.dll").wstring()), std::wstring::npos) << U8(box.text);
   Answer(box);
   EXPECT_TRUE(WaitExit());
-  EXPECT_EQ(ReadCalls(app_ / L"calls.log").size(), std::size(commandLines));
+  EXPECT_EQ(ReadCalls(app_ / L"calls.log").size(), std::size(commandLines) + 2);
+}
+
+// After a start-up that stopped at a bad value, a play uses the file as the
+// recovery rewrote it, or, when it still cannot be read, nothing.
+TEST_F(Play, AfterABrokenStartTheFileDecidesWhatPlays) {
+  const fs::path file = AddBik(L"clip.bik");
+  fs::remove(IniPath());
+  Start(L"\"" + file.wstring() + L"\"", false);
+  EXPECT_EQ(Plays(1)[0],
+            (Args{(app_ / L"vintrel.dll").wstring(), file.wstring(), L"/R", L"/C", L"/D11"}));
+  WriteIni(std::string(kIni).replace(kIni.find("re=1"), 4, "re=99999"));
+  Start(L"\"" + file.wstring() + L"\"", false);
+  const Box box = WaitBox(pid_);
+  EXPECT_EQ(box.text, L"Ошибка номер 6: Переполнение");
+  Answer(box);
+  EXPECT_TRUE(WaitExit());
+  EXPECT_EQ(Plays().size(), 1u);
 }
 
 }  // namespace

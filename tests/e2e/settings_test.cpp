@@ -79,11 +79,15 @@ TEST_F(Settings, ShowsTheFileAndStoresClicksAndTypingAtOnceAndListChoicesAtTheCl
   EXPECT_EQ(IniValue(L"de"), L"1");
   EXPECT_EQ(IniValue(L"fe"), L"60.0");
 
-  // What is not in the lists shows the first texts, stored at the close box.
+  // What is not in the lists shows the first texts, stored at the end of
+  // the session and at the close box alike.
   WriteIni(IniWith("1", "14", "MAX"));
   settings = OpenSettings();
   EXPECT_EQ(Text(Item(settings, de1)), L"1024x768");
   EXPECT_EQ(Text(Item(settings, fe)), L"Авто");
+  SendMessageW(settings, WM_ENDSESSION, TRUE, 0);
+  EXPECT_EQ(ReadFile(IniPath()), IniWith("1", "11", "auto"));
+  WriteIni(IniWith("1", "14", "MAX"));
   PostMessageW(settings, WM_CLOSE, 0, 0);
   ASSERT_TRUE(Gone(settings));
   EXPECT_EQ(IniValue(L"de"), L"11");
