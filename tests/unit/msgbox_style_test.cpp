@@ -3,21 +3,15 @@
 #include <gtest/gtest.h>
 
 namespace vintrel {
-namespace {
 
-TEST(MessageBoxStyle, AnIconOrCursorForcesTheInformationIcon) {
-  EXPECT_EQ(MessageBoxStyle(16, true, false), 0x40u);
-  EXPECT_EQ(MessageBoxStyle(0x24, true, false), 0x44u);
+// An icon or a cursor picture makes the icon field the information icon,
+// whichever icon was asked for (0x30 holds both of the others' bits); the
+// buttons, default button and modality stay. Without either nothing changes.
+TEST(MessageBoxStyle, AnIconOrCursorForcesTheInformationIconAndKeepsTheRest) {
+  EXPECT_EQ(MessageBoxStyle(0x10, true, false), 0x40u);
   EXPECT_EQ(MessageBoxStyle(0x30, false, true), 0x40u);
-  EXPECT_EQ(MessageBoxStyle(0x40, true, true), 0x40u);
-  // Default button and modality bits survive.
-  EXPECT_EQ(MessageBoxStyle(0x1113, true, false), 0x1143u);
+  EXPECT_EQ(MessageBoxStyle(0x1124, true, true), 0x1144u);
+  EXPECT_EQ(MessageBoxStyle(0x1124, false, false), 0x1124u);
 }
 
-TEST(MessageBoxStyle, WithoutEitherTheStyleIsUnchanged) {
-  EXPECT_EQ(MessageBoxStyle(16, false, false), 16u);
-  EXPECT_EQ(MessageBoxStyle(0x24, false, false), 0x24u);
-}
-
-}  // namespace
 }  // namespace vintrel
