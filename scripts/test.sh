@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds every preset and runs every test: the unit tests natively (plain and
 # under the sanitizers), a short run of each fuzz target, then the end-to-end
-# tests under Wine on a private X display. Exits non-zero if anything failed; the last lines printed are
-# ctest's summary of the end-to-end tests.
+# tests under Wine on a private X display. Exits non-zero if anything failed;
+# the last lines printed are ctest's summary of the end-to-end tests and the
+# test budget (scripts/test_budget.sh).
 set -uo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -75,4 +76,5 @@ wineboot >/dev/null 2>&1
 
 echo "== windows: end-to-end tests under Wine (DISPLAY=$DISPLAY)"
 ctest --preset windows || failed=1
+bash "$here/test_budget.sh" || failed=1
 exit $failed

@@ -17,19 +17,20 @@ class Details : public E2e {
     PostMessageW(main_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(main_),
                  MAKELPARAM(frame.left + 30, frame.top + 40));
     HWND menu = nullptr;
-    Require(WaitUntil([&] {
-              for (HWND w : TopWindows(pid_)) {
-                wchar_t name[16] = {};
-                if (GetClassNameW(w, name, 16) && std::wstring(name) == L"#32768" && Visible(w))
-                  menu = w;
-              }
-              return menu != nullptr;
-            }),
-            "no menu");
+    Require(
+        WaitUntil([&] {
+          for (HWND w : TopWindows(pid_)) {
+            wchar_t name[16] = {};
+            if (GetClassNameW(w, name, 16) && std::wstring(name) == L"#32768" && IsWindowVisible(w))
+              menu = w;
+          }
+          return menu != nullptr;
+        }),
+        "no menu");
     for (int i = 0; i <= n; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
     PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
     Require(Gone(menu), "the menu stays open");
-    Sync(main_);
+    Send(main_, WM_NULL);
   }
 };
 
@@ -47,7 +48,7 @@ TEST_F(Details, MenuCopiesTheFactsAndListsThemInTheDetailsWindow) {
   const ui::UniqueFile pipe(CreateNamedPipeW(pipeName, PIPE_ACCESS_DUPLEX, 0, 1, 0, 0, 0, nullptr));
   Drop({pipeName});
   ASSERT_TRUE(WaitUntil([&] { return Text(Main(bikfile)) == pipeName; }));
-  Sync(main_);
+  Send(main_, WM_NULL);
   EXPECT_FALSE(FindBox(pid_));
   // No Bink file: both items are greyed, so nothing is copied.
   OpenClipboard(nullptr), EmptyClipboard(), CloseClipboard();
@@ -59,7 +60,7 @@ TEST_F(Details, MenuCopiesTheFactsAndListsThemInTheDetailsWindow) {
     std::wstring shown;
     for (int n : {1, 7, 11, 12, 13}) shown += Text(Main(Label(n))) + L" ";
     EXPECT_EQ(shown, (file == fileK ? L"BIK" : L"KB2") + std::wstring(L" 30 2 16 44100 "));
-    EXPECT_TRUE(Enabled(Main(Frame2)));
+    EXPECT_TRUE(IsWindowEnabled(Main(Frame2)));
   }
   PickFromMenu(0);
   const std::wstring copied = ClipboardText();
@@ -78,7 +79,7 @@ TEST_F(Details, MenuCopiesTheFactsAndListsThemInTheDetailsWindow) {
   const HWND details = WindowWith(pid_, details_ids::List);
   EXPECT_EQ(GetWindow(details, GW_OWNER), main_);
   EXPECT_EQ(Text(details), L"Сведения о файле");
-  EXPECT_FALSE(Enabled(main_));
+  EXPECT_FALSE(IsWindowEnabled(main_));
   const std::vector<std::wstring> rows = ListRows(Item(details, details_ids::List));
   ASSERT_EQ(rows.size(), 16u);
   EXPECT_EQ(rows[0], L"Файл\t" + file2.wstring());
@@ -87,7 +88,7 @@ TEST_F(Details, MenuCopiesTheFactsAndListsThemInTheDetailsWindow) {
   EXPECT_EQ(rows[15], L"Дорожка 2\t22050 Гц, моно, 8 бит, RDFT, id 5, наиб. пакет 900 байт");
   Key(details, VK_ESCAPE);
   EXPECT_TRUE(Gone(details));
-  EXPECT_TRUE(Enabled(main_));
+  EXPECT_TRUE(IsWindowEnabled(main_));
 }
 
 }  // namespace

@@ -6,13 +6,18 @@
 // reports the message.
 // clang-format off
 #include <windows.h>
+#include <commctrl.h>
+#include <sddl.h>
 #include <shellapi.h>
+#include <shlobj.h>
 // clang-format on
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <optional>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -28,124 +33,493 @@ namespace vintrel::e2e {
 namespace fs = std::filesystem;
 using Args = std::vector<std::wstring>;  // one start as CommandLineToArgvW splits it
 
-std::string U8(std::wstring_view text);
-std::wstring Wide(std::string_view utf8);
-bool WaitUntil(const std::function<bool()>& done, int ms = 10000);
-void Require(bool ok, const std::string& what);  // throws std::runtime_error(what) if !ok
+inline bool WaitUntil(const std::function<bool()>& done, int ms = 10000) {
+  for (const DWORD start = GetTickCount(); !done(); Sleep(20)) {
+    if (GetTickCount() - start > static_cast<DWORD>(ms))
+      return false;
+  }
+  return true;
+}
+
+inline void Require(bool ok, const std::string& what) {
+  if (!ok)
+    throw std::runtime_error(what);
+}
 
 // ---- windows and controls of another process
-std::vector<HWND> TopWindows(DWORD pid);
-HWND WindowWith(DWORD pid, int controlId);  // waits for a top-level window holding it
-HWND Item(HWND parent, int id);             // throws when absent
-LRESULT Send(HWND hwnd, UINT message, WPARAM w = 0, LPARAM l = 0);  // throws if not answered
-inline void Sync(HWND hwnd) {
-  Send(hwnd, WM_NULL);
-}  // what was posted before is handled
-std::wstring Text(HWND hwnd);
-void SetText(HWND hwnd, const std::wstring& text);
-inline bool Enabled(HWND hwnd) {
-  return IsWindowEnabled(hwnd) != FALSE;
+
+inline std::vector<HWND> TopWindows(DWORD pid) {  // the visible ones
+  std::vector<HWND> windows;  // a window that goes meanwhile may end the walk: callers poll
+  for (HWND hwnd = GetTopWindow(nullptr); hwnd; hwnd = GetWindow(hwnd, GW_HWNDNEXT)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner == pid && IsWindowVisible(hwnd))
+      windows.push_back(hwnd);
+  }
+  return windows;
 }
-inline bool Visible(HWND hwnd) {
-  return IsWindowVisible(hwnd) != FALSE;
+
+// Waits for a top-level window holding the control.
+inline HWND WindowWith(DWORD pid, int controlId) {
+  HWND found = nullptr;
+  Require(WaitUntil([&] {
+            for (HWND hwnd : TopWindows(pid)) found = GetDlgItem(hwnd, controlId) ? hwnd : found;
+            return found != nullptr;
+          }),
+          "no window with control " + std::to_string(controlId) + " appeared");
+  return found;
 }
-inline int Check(HWND button) {
-  return static_cast<int>(Send(button, BM_GETCHECK));
+
+inline HWND Item(HWND parent, int id) {
+  HWND hwnd = GetDlgItem(parent, id);
+  Require(hwnd, "no control " + std::to_string(id));
+  return hwnd;
 }
+
+// Throws if the window does not answer.
+inline LRESULT Send(HWND hwnd, UINT message, WPARAM w = 0, LPARAM l = 0) {
+  DWORD_PTR result = 0;
+  Require(SendMessageTimeoutW(hwnd, message, w, l, SMTO_NORMAL, 10000, &result),
+          "a message got no answer");
+  return static_cast<LRESULT>(result);
+}
+
+inline std::wstring Text(HWND hwnd) {
+  std::wstring text(Send(hwnd, WM_GETTEXTLENGTH) + 1, L'\0');
+  text.resize(Send(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
+  return text;
+}
+
+inline void SetText(HWND hwnd, const std::wstring& text) {
+  Send(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
 inline void Click(HWND button) {
   PostMessageW(button, BM_CLICK, 0, 0);
 }
-bool Gone(HWND window);
-int FocusId(HWND window);            // the child of `window` that holds the focus; 0 for none
-void Key(HWND window, WORD vk);      // pressed and released on the focused control
-void Select(HWND combo, int index);  // as a user's choice: CBN_SELCHANGE follows
-void Type(HWND combo, const std::wstring& text);  // over the old text, key by key
-std::vector<std::wstring> Items(HWND combo);
-std::wstring StatusText(HWND statusBar);
-std::vector<std::wstring> ListRows(HWND list);  // a list view's rows, "label\tvalue"
-std::wstring ClipboardText();
-HICON IconOf(HWND iconStatic);
-int CountPixels(HWND hwnd, COLORREF color);  // on screen, inside the window
 
-// ---- message boxes and the open dialog
+inline bool Gone(HWND window) {
+  return WaitUntil([&] { return !IsWindow(window) || !IsWindowVisible(window); });
+}
+
+inline HWND Focus(HWND window) {  // in the window's thread
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+  return info.hwndFocus;
+}
+
+// Waits for the child `id` of `window` (or a control inside it) to hold the focus.
+inline bool WaitFocus(HWND window, int id) {
+  return WaitUntil([&] {
+    HWND focus = Focus(window);
+    while (focus && GetParent(focus) != window) focus = GetParent(focus);
+    return focus && GetDlgCtrlID(focus) == id;
+  });
+}
+
+// Pressed and released on the focused control.
+inline void Key(HWND window, WORD vk) {
+  HWND focus = nullptr;  // a window just shown may not have given it yet
+  Require(WaitUntil([&] { return (focus = Focus(window)) != nullptr; }), "no keyboard focus");
+  const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)) << 16;
+  PostMessageW(focus, WM_KEYDOWN, vk, 1 | scan);
+  PostMessageW(focus, WM_KEYUP, vk, 1 | scan | (LPARAM{3} << 30));
+}
+
+// As a user's choice: CBN_SELCHANGE follows.
+inline void Select(HWND combo, int index) {
+  Require(Send(combo, CB_SETCURSEL, index) == index, "no list item " + std::to_string(index));
+  PostMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(combo));
+}
+
+// Over the old text, key by key.
+inline void Type(HWND combo, const std::wstring& text) {
+  HWND edit = FindWindowExW(combo, nullptr, L"Edit", nullptr);
+  Require(edit, "the list has no edit field");
+  Send(edit, EM_SETSEL, 0, -1);
+  for (wchar_t c : text) Send(edit, WM_CHAR, c, 1);
+}
+
+inline std::vector<std::wstring> Items(HWND combo) {
+  std::vector<std::wstring> items;
+  for (LRESULT i = 0, n = Send(combo, CB_GETCOUNT); i < n; ++i) {
+    std::wstring text(Send(combo, CB_GETLBTEXTLEN, i) + 1, L'\0');
+    text.resize(Send(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text.data())));
+    items.push_back(text);
+  }
+  return items;
+}
+
+// The pixels of that colour on screen inside the window.
+inline int CountPixels(HWND hwnd, COLORREF color) {
+  RECT r{};
+  GetWindowRect(hwnd, &r);
+  const ui::UniqueScreenDc screen(GetDC(nullptr));
+  int count = 0;
+  for (int y = r.top; y < r.bottom; ++y) {
+    for (int x = r.left; x < r.right; ++x) count += GetPixel(screen.get(), x, y) == color;
+  }
+  return count;
+}
+
+inline std::wstring ClipboardText() {
+  std::wstring text;
+  Require(WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000), "clipboard busy");
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+      text = chars;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  return text;
+}
+
+// ---- message boxes
+
 struct Box {
   HWND hwnd = nullptr;
   std::wstring title, text;
   std::vector<int> buttons;
   HWND icon = nullptr;  // the icon control
 };
-std::optional<Box> FindBox(DWORD pid);
-Box WaitBox(DWORD pid);
-void Answer(const Box& box, int button = IDOK);  // and waits for the box to go
-HWND OpenDialog(DWORD pid);  // "Откроем файл для просмотра..."
-void Choose(HWND dialog, const fs::path& file);              // typed into the name field, then OK
-inline constexpr int kFileTypes = 0x470, kFileName = 0x47C;  // cmb1 and cmb13 of the dialog
 
-// ---- settings file (%WINDIR%\vintrel.ini) and registry
+inline std::wstring ClassOf(HWND hwnd) {
+  wchar_t name[64] = {};
+  GetClassNameW(hwnd, name, 64);
+  return name;
+}
+
+// Only statics and standard buttons, the text in static 0xFFFF: that tells a
+// message box from the program's dialogs and the open dialog, all "#32770".
+inline std::optional<Box> FindBox(DWORD pid) {
+  for (HWND hwnd : TopWindows(pid)) {
+    try {
+      Box box;
+      box.hwnd = hwnd, box.title = Text(hwnd);
+      for (HWND c = GetWindow(hwnd, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        const int id = GetDlgCtrlID(c);
+        if (ClassOf(c) == L"Button" && id >= IDOK && id <= IDCONTINUE)
+          box.buttons.push_back(id);
+        else if (ClassOf(c) != L"Static")
+          box.hwnd = nullptr;
+        else if ((GetWindowLongW(c, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+          box.icon = IsWindowVisible(c) ? c : box.icon;
+        else if (id == 0xFFFF)
+          box.text = Text(c);
+      }
+      if (box.hwnd && ClassOf(hwnd) == L"#32770" && !box.buttons.empty())
+        return box;
+    } catch (const std::runtime_error&) {  // gone while read
+    }
+  }
+  return {};
+}
+
+inline Box WaitBox(DWORD pid) {
+  std::optional<Box> box;
+  Require(WaitUntil([&] { return (box = FindBox(pid)).has_value(); }), "no message box appeared");
+  return *box;
+}
+
+// The "Звук" frame and what it holds.
+inline constexpr int kAudio[] = {main_ids::Frame2,    main_ids::Label(3),  main_ids::Label(12),
+                                 main_ids::Label(10), main_ids::Label(9),  main_ids::Label(11),
+                                 main_ids::Label(16), main_ids::Label(13), main_ids::Label(17)};
+inline constexpr int kFileTypes = 0x470, kFileName = 0x47C;  // cmb1 and cmb13 of the open dialog
+
+// Presses a button of the box and waits for the box to go.
+inline void Answer(const Box& box, int button = IDOK) {
+  PostMessageW(box.hwnd, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+  Require(Gone(box.hwnd), "the box stayed");
+}
+
+// ---- settings file (%WINDIR%\vintrel.ini) and HKEY_CLASSES_ROOT
+
 // Every box but re, ce and ie cleared, 800x600, maximum rate: " /R /C /I100 /D9 /F".
 inline constexpr std::string_view kIni =
     "[main]\r\nre=1\r\npe=0\r\nce=1\r\nne=0\r\nje=0\r\nze=0\r\nke=0\r\nle=0\r\nse=0\r\n"
     "qe=0\r\nie=1\r\nwe=0\r\nge=0\r\nee=0\r\nde=9\r\nfe=max\r\n";
-fs::path IniPath();
-std::string ReadFile(const fs::path& file);  // "" when absent
-void WriteIni(std::string_view bytes);
-std::optional<std::wstring> IniValue(const wchar_t* key);
-bool WaitIni(const wchar_t* key, const wchar_t* value);
-std::optional<std::wstring> RegValue(const std::wstring& key, const wchar_t* name = L"");
-bool KeyExists(const std::wstring& key);
-void SetRegValue(const std::wstring& key, const std::wstring& value, const wchar_t* name = L"");
-// Moves (or copies) a tree of HKEY_CLASSES_ROOT to another place of it.
-void MoveTree(const std::wstring& from, const std::wstring& to, bool keepSource = false);
-void DenyWrites(const std::wstring& key, bool deny);  // a key of HKEY_CLASSES_ROOT
 
-// ---- the fixture every case shares: no settings file, no association, and a
-// fresh copy of the program's folder with the stand-in player as vintrel.dll.
-class E2e : public ::testing::Test {
- protected:
-  void SetUp() override;
-  void TearDown() override;
-  void UseAppFolder(const fs::path& relative);  // the program moves there
-  fs::path Exe() const { return app_ / L"vintrel.exe"; }
-  fs::path Add(const fs::path& relative, std::string_view bytes) const;
-  fs::path AddBik(const fs::path& relative, const BikSpec& spec = {}) const {
-    return Add(relative, BikBytes(spec));
+// The status after a recovery of the settings file.
+inline constexpr wchar_t kRecovered[] =
+    L"Настройки восстановлены. Ошибка номер 13: Несоответствие типа";
+
+inline fs::path IniPath() {
+  wchar_t windows[MAX_PATH];
+  GetWindowsDirectoryW(windows, MAX_PATH);
+  return fs::path(windows) / L"vintrel.ini";
+}
+
+inline std::string ReadFile(const fs::path& file) {  // "" when absent
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+inline void WriteIni(std::string_view bytes) {
+  Require(WriteFile(IniPath(), bytes), "cannot write vintrel.ini");
+}
+
+inline std::optional<std::wstring> IniValue(const wchar_t* key) {
+  wchar_t value[256] = {};
+  GetPrivateProfileStringW(L"main", key, L"\n", value, 256, IniPath().c_str());
+  return value == std::wstring(L"\n") ? std::nullopt : std::optional<std::wstring>(value);
+}
+
+inline bool WaitIni(const wchar_t* key, const wchar_t* value) {
+  return WaitUntil([&] { return IniValue(key) == value; });
+}
+
+inline std::optional<std::wstring> RegValue(const std::wstring& key, const wchar_t* name = L"") {
+  wchar_t value[1024] = {};
+  DWORD size = sizeof value - sizeof(wchar_t);
+  if (RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), name, RRF_RT_REG_SZ, nullptr, value, &size))
+    return {};
+  return value;
+}
+
+inline bool KeyExists(const std::wstring& key) {
+  ui::UniqueRegKey handle;
+  return !RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, handle.put());
+}
+
+inline void SetRegValue(const std::wstring& key, const std::wstring& value,
+                        const wchar_t* name = L"") {
+  const auto size = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
+  Require(!RegSetKeyValueW(HKEY_CLASSES_ROOT, key.c_str(), name, REG_SZ, value.c_str(), size),
+          "cannot write registry key");
+}
+
+inline void DenyWrites(const std::wstring& key, bool deny) {
+  PSECURITY_DESCRIPTOR descriptor = nullptr;
+  ConvertStringSecurityDescriptorToSecurityDescriptorW(
+      deny ? L"D:(D;;0x2;;;WD)(A;;KA;;;WD)" : L"D:(A;;KA;;;WD)", SDDL_REVISION_1, &descriptor,
+      nullptr);
+  ui::UniqueRegKey handle;
+  RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, WRITE_DAC, nullptr, handle.put(),
+                  nullptr);
+  const LONG result = RegSetKeySecurity(handle.get(), DACL_SECURITY_INFORMATION, descriptor);
+  LocalFree(descriptor);
+  Require(handle && result == ERROR_SUCCESS, "cannot set a key's security");
+}
+
+// The starts the recorder logged, UTF-16, a line for each.
+inline std::vector<Args> ReadCalls(const fs::path& log) {
+  std::vector<Args> calls;
+  const std::string bytes = ReadFile(log);
+  std::wistringstream lines({reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2});
+  for (std::wstring line; std::getline(lines, line);) {
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(line.c_str(), &argc);
+    calls.emplace_back(argv, argv + argc);
+    LocalFree(argv);
   }
+  return calls;
+}
 
-  // In the program's folder, or in `folder` as the shell starts it for a video.
-  void Start(const std::wstring& arguments = L"", bool withWindow = true,
-             const fs::path& folder = {});
-  std::optional<DWORD> WaitExit(int ms = 10000) const;
-  void CloseAndExpectExit();  // WM_CLOSE on the main window: ends with 0
-  HWND Main(int id) const { return Item(main_, id); }
-  std::wstring Status() const { return StatusText(Main(main_ids::Status)); }
-  bool WaitStatus(const std::wstring& text) const;
-  void Browse(const fs::path& file) const;  // through the real open dialog
-  HWND OpenSettings() const;
-  HWND OpenAbout() const;
-  Box Press(HWND button) const;  // a click that brings up a box (left open)
-  void Drop(const std::vector<std::wstring>& files) const;  // as the shell delivers it
-  std::vector<Args> Plays(size_t atLeast = 0) const;        // starts of the stand-in player
-
-  fs::path root_, app_;
-  ui::UniqueKernelHandle process_;
-  DWORD pid_ = 0;
-  HWND main_ = nullptr;
-};
+// Where the build put vintrel.exe, recorder.exe and the tests.
+inline fs::path BinFolder() {
+  wchar_t self[MAX_PATH];
+  return fs::path(std::wstring(self, GetModuleFileNameW(nullptr, self, MAX_PATH))).parent_path();
+}
 
 // A header with these fields (and one audio track when rate is not 0).
 inline BikSpec Clip(uint32_t frames, uint32_t maxFrame, uint32_t width, uint32_t height,
                     uint32_t fpsNumerator, uint32_t fpsDenominator, uint16_t rate = 0,
                     uint16_t audioFlags = kBikStereo | kBikSixteenBit, uint32_t videoFlags = 0) {
   BikSpec spec;
-  spec.frameCount = frames, spec.maxFrameSize = maxFrame, spec.width = width;
-  spec.height = height, spec.fpsNumerator = fpsNumerator, spec.fpsDenominator = fpsDenominator;
+  spec.frameCount = frames, spec.maxFrameSize = maxFrame, spec.width = width, spec.height = height;
+  spec.fpsNumerator = fpsNumerator, spec.fpsDenominator = fpsDenominator;
   spec.videoFlags = videoFlags;
   if (rate)
     spec.tracks = {{rate, audioFlags, 4096}};
   return spec;
 }
 
-std::vector<Args> ReadCalls(const fs::path& log);
-fs::path BinFolder();  // where the build put vintrel.exe, recorder.exe and the tests
+// ---- the fixture every case shares: no settings file, no association, and a
+// fresh copy of the program's folder with the stand-in player as vintrel.dll.
+class E2e : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetFileAttributesW(IniPath().c_str(), FILE_ATTRIBUTE_NORMAL);
+    fs::remove(IniPath());
+    for (const std::wstring key : {L".bik", L"bik.video"}) {
+      RegDeleteTreeW(HKEY_CLASSES_ROOT, key.c_str());
+      RegDeleteTreeW(HKEY_CURRENT_USER, (L"Software\\Classes\\" + key).c_str());
+    }
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    root_ = BinFolder().parent_path() / L"e2e-work" /
+            (std::string(test->test_suite_name()) + "." + test->name());
+    UseAppFolder(L"app");
+  }
+  void TearDown() override {
+    if (process_)
+      TerminateProcess(process_.get(), 1), WaitForSingleObject(process_.get(), 5000);
+  }
+  void UseAppFolder(const fs::path& relative) {  // the program moves there
+    std::error_code ignored;  // what a crashed run left may reach beyond MAX_PATH
+    fs::remove_all(L"\\\\?\\" + root_.wstring(), ignored);
+    app_ = (root_ / relative).make_preferred();
+    fs::create_directories(app_);
+    fs::copy_file(BinFolder() / L"vintrel.exe", Exe());
+    fs::copy_file(BinFolder() / L"recorder.exe", Player());
+  }
+  fs::path Exe() const { return app_ / L"vintrel.exe"; }
+  fs::path Player() const { return app_ / L"vintrel.dll"; }
+  Args PlayerArgs(const fs::path& file) const {  // the player's start for `file` with kIni
+    return {Player().wstring(), file.wstring(), L"/R", L"/C", L"/I100", L"/D9", L"/F"};
+  }
+  fs::path Add(const fs::path& relative, std::string_view bytes) const {
+    const fs::path file = (root_ / relative).make_preferred();
+    fs::create_directories(file.parent_path());
+    Require(WriteFile(file, bytes), "cannot write a test file");
+    return file;
+  }
+  fs::path AddBik(const fs::path& relative, const BikSpec& spec = {}) const {
+    return Add(relative, BikBytes(spec));
+  }
+
+  // In the program's folder, or in `folder` as the shell starts it for a video.
+  void Start(const std::wstring& arguments = L"", bool withWindow = true,
+             const fs::path& folder = {}) {
+    E2e::TearDown();
+    std::wstring commandLine = L"\"" + Exe().wstring() + L"\"";
+    commandLine += arguments.empty() ? L"" : L" " + arguments;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    Require(CreateProcessW(Exe().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                           (folder.empty() ? app_ : folder).c_str(), &startup, &info),
+            "cannot start the program");
+    CloseHandle(info.hThread);
+    process_.reset(info.hProcess);
+    pid_ = info.dwProcessId;
+    main_ = withWindow ? WindowWith(pid_, main_ids::Command1) : nullptr;
+  }
+  std::optional<DWORD> WaitExit(int ms = 10000) const {
+    DWORD code = 0;
+    if (WaitForSingleObject(process_.get(), ms) || !GetExitCodeProcess(process_.get(), &code))
+      return {};
+    return code;
+  }
+  void CloseAndExpectExit() const {  // WM_CLOSE on the main window: ends with 0
+    PostMessageW(main_, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitExit(), std::optional<DWORD>(0)) << "closing the window ends the program";
+  }
+  // Memory in the program, for the messages whose buffers are not carried
+  // across: the status bar's text and a drop's file list.
+  void* Remote(const void* bytes, size_t size) const {
+    void* remote = VirtualAllocEx(process_.get(), nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    Require(remote && WriteProcessMemory(process_.get(), remote, bytes, size, nullptr),
+            "cannot write into the program's memory");
+    return remote;
+  }
+  HWND Main(int id) const { return Item(main_, id); }
+  std::vector<std::wstring> ListRows(HWND list) const {  // a list view's rows, "label\tvalue"
+    std::vector<std::wstring> rows;
+    constexpr int kChars = 1024;
+    LVITEMW item{};
+    auto* remote = static_cast<char*>(Remote(&item, sizeof item + kChars * sizeof(wchar_t)));
+    for (LRESULT row = 0, n = Send(list, LVM_GETITEMCOUNT); row < n; ++row) {
+      std::wstring line;
+      for (int column = 0; column < 2; ++column) {
+        item.iSubItem = column;
+        item.pszText = reinterpret_cast<wchar_t*>(remote + sizeof item);
+        item.cchTextMax = kChars;
+        WriteProcessMemory(process_.get(), remote, &item, sizeof item, nullptr);
+        std::wstring text(Send(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(remote)),
+                          L'\0');
+        ReadProcessMemory(process_.get(), item.pszText, text.data(), text.size() * sizeof(wchar_t),
+                          nullptr);
+        line += (column ? L"\t" : L"") + text;
+      }
+      rows.push_back(line);
+    }
+    VirtualFreeEx(process_.get(), remote, 0, MEM_RELEASE);
+    return rows;
+  }
+  std::wstring Status() const {
+    HWND bar = Main(main_ids::Status);
+    std::wstring text(LOWORD(Send(bar, SB_GETTEXTLENGTHW)) + 1, L'\0');
+    void* remote = Remote(text.data(), text.size() * sizeof(wchar_t));
+    Send(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(remote));
+    ReadProcessMemory(process_.get(), remote, text.data(), text.size() * sizeof(wchar_t), nullptr);
+    VirtualFreeEx(process_.get(), remote, 0, MEM_RELEASE);
+    return text.c_str();
+  }
+
+  HWND OpenDialog() const {  // "Обзор" clicked: the open dialog
+    Click(Main(main_ids::cmdAddFile));
+    HWND dialog = WindowWith(pid_, kFileName);
+    Require(Text(dialog) == L"Откроем файл для просмотра...", "no open dialog");
+    return dialog;
+  }
+  void Browse(const fs::path& file) const {  // through the real open dialog
+    HWND dialog = OpenDialog();
+    SetText(Item(dialog, kFileName), file.wstring());
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    Require(Gone(dialog), "the open dialog stayed");
+    Send(main_, WM_NULL);  // what the choice posted is handled
+  }
+  HWND OpenSettings() const {
+    Click(Main(main_ids::Command2));
+    return WindowWith(pid_, settings_ids::de1);
+  }
+  HWND OpenAbout() const {
+    Click(Main(main_ids::Command4));
+    return WindowWith(pid_, about_ids::Command1);
+  }
+  void CloseWindow(HWND window) const {  // its close box
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    Require(Gone(window), "the window stayed");
+  }
+  Box Press(HWND button) const { return Click(button), WaitBox(pid_); }  // box left open
+  // "Ошибка!" with the program's icon and OK alone; answered unless `keep`.
+  void ExpectError(const Box& box, const std::wstring& text, bool keep = false) const {
+    EXPECT_EQ(box.title, L"Ошибка!");
+    EXPECT_EQ(box.text, text);
+    EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
+    const LRESULT own = Send(Main(main_ids::PicBullsEye), STM_GETICON);
+    EXPECT_TRUE(box.icon && WaitUntil([&] { return Send(box.icon, STM_GETICON) == own; }, 2000))
+        << "the box shows the program's own icon";
+    if (!keep)
+      Answer(box);
+  }
+  // A settings or About window: a small caption only, held by the main window.
+  void ExpectModal(HWND window, const wchar_t* title, int focusId) const {
+    EXPECT_EQ(Text(window), title);
+    EXPECT_TRUE(GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    EXPECT_FALSE(GetWindowLongW(window, GWL_STYLE) &
+                 (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+    EXPECT_EQ(GetWindow(window, GW_OWNER), main_);
+    EXPECT_FALSE(IsWindowEnabled(main_));
+    EXPECT_TRUE(WaitFocus(window, focusId));
+  }
+  // As the shell hands a drop over: WM_DROPFILES with a DROPFILES block in the
+  // program's memory (Wine turns no drag of another process into one).
+  void Drop(const std::vector<std::wstring>& files) const {
+    std::wstring list;
+    for (const std::wstring& file : files) list += file + L'\0';
+    std::string block(sizeof(DROPFILES) + (list.size() + 1) * sizeof(wchar_t), '\0');
+    DROPFILES header{sizeof header, {10, 10}, FALSE, TRUE};
+    memcpy(block.data(), &header, sizeof header);
+    memcpy(block.data() + sizeof header, list.data(), list.size() * sizeof(wchar_t));
+    PostMessageW(main_, WM_DROPFILES, reinterpret_cast<WPARAM>(Remote(block.data(), block.size())),
+                 0);
+  }
+  std::vector<Args> Plays(size_t atLeast = 0) const {  // starts of the stand-in player
+    std::vector<Args> plays;
+    WaitUntil([&] { return (plays = ReadCalls(app_ / L"calls.log")).size() >= atLeast; });
+    Require(plays.size() >= atLeast, "the player was started too few times");
+    return plays;
+  }
+
+  fs::path root_, app_;
+  ui::UniqueKernelHandle process_;
+  DWORD pid_ = 0;
+  HWND main_ = nullptr;
+};
 
 }  // namespace vintrel::e2e

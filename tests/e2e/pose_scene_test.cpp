@@ -8,7 +8,6 @@
 #include "res/details_window_ids.h"
 
 namespace vintrel::e2e {
-namespace {
 
 using Pose = E2e;
 
@@ -36,9 +35,8 @@ TEST_F(Pose, Scene) {
     OpenAbout();
   else if (name == "message")
     Browse(Add(L"readme.txt", "Not a video at all.\r\n")), WaitBox(pid_);
-  ASSERT_TRUE(WriteFile(Wide(std::getenv("VINTREL_READY")), "ready"));
-  WaitUntil([] { return fs::exists(Wide(std::getenv("VINTREL_RELEASE"))); }, 120000);
+  ASSERT_TRUE(WriteFile(_wgetenv(L"VINTREL_READY"), "ready"));
+  WaitUntil([] { return fs::exists(_wgetenv(L"VINTREL_RELEASE")); }, 120000);
 }
 
-}  // namespace
 }  // namespace vintrel::e2e

@@ -3,21 +3,15 @@
 #include <gtest/gtest.h>
 
 namespace vintrel {
-namespace {
 
-TEST(MessageBoxStyle, AnIconForcesTheInformationIcon) {
-  EXPECT_EQ(MessageBoxStyle(16, true), 0x40u);
-  EXPECT_EQ(MessageBoxStyle(0x24, true), 0x44u);
+// The program's icon makes the icon field the information icon, whichever
+// icon was asked for (0x30 holds both of the others' bits); the buttons,
+// default button and modality stay. Without it nothing changes.
+TEST(MessageBoxStyle, AnIconForcesTheInformationIconAndKeepsTheRest) {
+  EXPECT_EQ(MessageBoxStyle(0x10, true), 0x40u);
   EXPECT_EQ(MessageBoxStyle(0x30, true), 0x40u);
-  EXPECT_EQ(MessageBoxStyle(0x40, true), 0x40u);
-  // Default button and modality bits survive.
-  EXPECT_EQ(MessageBoxStyle(0x1113, true), 0x1143u);
+  EXPECT_EQ(MessageBoxStyle(0x1124, true), 0x1144u);
+  EXPECT_EQ(MessageBoxStyle(0x1124, false), 0x1124u);
 }
 
-TEST(MessageBoxStyle, WithoutAnIconTheStyleIsUnchanged) {
-  EXPECT_EQ(MessageBoxStyle(16, false), 16u);
-  EXPECT_EQ(MessageBoxStyle(0x24, false), 0x24u);
-}
-
-}  // namespace
 }  // namespace vintrel

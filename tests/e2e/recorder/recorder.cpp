@@ -1,6 +1,6 @@
 // Stands in for the Bink player (installed as vintrel.dll beside the program)
 // and for the browser and mail program (registered for links as C:\vt\rec.exe).
-// Each start appends its unchanged command line, UTF-8, as one line to
+// Each start appends its unchanged command line, UTF-16, as one line to
 // calls.log in its own folder, so a test sees exactly what it was given, and
 // first the folder it was started in to folders.log.
 #include <windows.h>
@@ -16,21 +16,15 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
       {folder + L"calls.log", GetCommandLineW()}};
   for (const auto& [log, text] : logs) {
     const std::wstring line = text + L"\n";
-    std::string bytes(line.size() * 3, '\0');
-    bytes.resize(WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()),
-                                     bytes.data(), static_cast<int>(bytes.size()), nullptr,
-                                     nullptr));
-    // Appends are atomic per write, so starts that overlap keep whole lines.
+    const auto size = static_cast<DWORD>(line.size() * sizeof(wchar_t));
+    // One append, shared both ways: starts that overlap keep whole lines, and
+    // a test may read meanwhile.
+    HANDLE file = CreateFileW(log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     DWORD written = 0;
-    for (int attempt = 0; attempt < 50 && !written; ++attempt, Sleep(20)) {
-      HANDLE file = CreateFileW(log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-      if (file == INVALID_HANDLE_VALUE)
-        continue;
-      WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-      CloseHandle(file);
-    }
-    if (written != bytes.size())
+    WriteFile(file, line.data(), size, &written, nullptr);
+    CloseHandle(file);
+    if (written != size)
       return 1;
   }
   return 0;
