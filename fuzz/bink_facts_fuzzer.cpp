@@ -2,7 +2,6 @@
 // chunks of random sizes, and the three printed reports. ASan catches a read
 // past the bytes; the checks are the promises bikinfo and the panel rely on.
 #include <algorithm>
-#include <clocale>
 
 #include "bink/bink_examine.h"
 #include "bink/bink_index.h"
@@ -14,16 +13,14 @@ namespace {
 using namespace vintrel;
 using fuzz::Require;
 
-// The file in memory; a read past its end is the reader's fault.
+// The file in memory; ASan catches a read past its end.
 struct Memory : ByteSource {
-  explicit Memory(std::span<const uint8_t> bytes) : bytes_(bytes) {}
-  uint64_t Size() const override { return bytes_.size(); }
+  std::span<const uint8_t> bytes;
+  uint64_t Size() const override { return bytes.size(); }
   bool Read(uint64_t at, std::span<uint8_t> out, std::string&) override {
-    Require(at <= bytes_.size() && out.size() <= bytes_.size() - at, "reads stay in the file");
-    std::copy_n(bytes_.begin() + at, out.size(), out.begin());
+    std::copy_n(bytes.begin() + at, out.size(), out.begin());
     return true;
   }
-  std::span<const uint8_t> bytes_;
 };
 
 // The index fed in chunks of 0 to 9 bytes must give what one feed gives.
@@ -43,15 +40,10 @@ void CheckIndex(std::span<const uint8_t> bytes, const BinkExamination& file) {
           "chunked, one-shot and the examination agree on the index");
 }
 
-// UTF-8; strings closed and free of raw control characters; brackets
-// balanced; outside strings nothing but numbers, true, false and null.
+// Strings closed and free of raw control characters; brackets balanced;
+// outside strings nothing but numbers, true, false and null. (How a byte
+// that is no UTF-8 is replaced is the unit tests' business.)
 void CheckJson(std::string_view json) {
-  static const bool utf8 = std::setlocale(LC_CTYPE, "C.UTF-8") != nullptr;
-  std::wstring wide(json.size() + 1, L'\0');
-  const size_t n = std::mbstowcs(wide.data(), std::string(json).c_str(), wide.size());
-  Require(utf8 && n != static_cast<size_t>(-1) &&
-              std::all_of(wide.begin(), wide.begin() + n, [](wchar_t c) { return c <= 0x10FFFF; }),
-          "JSON is UTF-8");
   int depth = 0;
   bool inString = false;
   for (size_t i = 0; i < json.size(); ++i) {
@@ -97,7 +89,8 @@ void CheckCsv(std::string_view csv, std::string_view path) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::span<const uint8_t> bytes(data, size);
-  Memory memory(bytes);
+  Memory memory;
+  memory.bytes = bytes;
   const BinkExamination file = ExamineBink(memory);
   const BinkHeaderDecode decode = DecodeBinkFacts(bytes);
   Require(decode.facts.format == BinkFormatOf(bytes) && decode.status == file.header,
@@ -114,11 +107,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string out[3];
   for (const ReportForm form : {ReportForm::table, ReportForm::csv, ReportForm::json}) {
     ReportStream stream(form);
-    std::string& o = out[int(form)];
-    o = stream.Begin();
-    o += stream.Item(path, file);
-    o += stream.Item(path, file);
-    o += stream.End();
+    out[int(form)] = stream.Begin();
+    out[int(form)] += stream.Item(path, file);
+    out[int(form)] += stream.Item(path, file);
+    out[int(form)] += stream.End();
   }
   CheckCsv(out[int(ReportForm::csv)], path);
   CheckJson(out[int(ReportForm::json)]);

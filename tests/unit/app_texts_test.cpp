@@ -8,6 +8,7 @@
 #include "app/command_line.h"
 #include "common/text.h"
 #include "dialogs/about_layout.h"
+#include "dialogs/msgbox_style.h"
 
 namespace vintrel {
 namespace {
@@ -35,6 +36,15 @@ TEST(AboutLinks, OnlyWebPagesOverHttpsAndEmailOpen) {
   for (const wchar_t* target : {L"http://example.org/", L"file:///C:/x.exe", L"C:\\x.exe",
                                 L"\\\\server\\share\\x.exe", L"https:", L"mailto", L""})
     EXPECT_FALSE(IsOpenableLink(target)) << target;
+}
+
+// The program's icon makes the icon field the information icon, whichever
+// icon was asked for (0x30 holds both of the others' bits); the buttons,
+// default button and modality stay. Without it nothing changes.
+TEST(MessageBoxStyle, AnIconForcesTheInformationIconAndKeepsTheRest) {
+  EXPECT_EQ(MessageBoxStyle(0x30, true), 0x40u);
+  EXPECT_EQ(MessageBoxStyle(0x1124, true), 0x1144u);
+  EXPECT_EQ(MessageBoxStyle(0x1124, false), 0x1124u);
 }
 
 // The program's name as Windows takes it, then the text between the first two

