@@ -6,6 +6,7 @@
 #include "bink/bink_read.h"
 #include "ui/system_error.h"
 #include "ui/unique_handle.h"
+#include "ui/utf8.h"
 
 namespace vintrel {
 namespace {
@@ -17,17 +18,6 @@ struct FindTraits {
   static Type Empty() { return INVALID_HANDLE_VALUE; }
   static void Release(Type h) { ::FindClose(h); }
 };
-
-std::string Utf8(std::wstring_view text) {
-  const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-  std::string out(size > 0 ? size : 0, '\0');
-  if (size > 0) {
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
-                          nullptr, nullptr);
-  }
-  return out;
-}
 
 // Output collected and written in large pieces: to a console as UTF-16
 // (so Russian shows whatever its code page), anywhere else as UTF-8 bytes.
@@ -95,7 +85,7 @@ class Win32System : public BikinfoSystem {
     if (!find) {
       const DWORD code = ::GetLastError();
       if (code != ERROR_FILE_NOT_FOUND) {
-        failed(folder, "папка не читается: " + Utf8(ui::SystemErrorText(code)));
+        failed(folder, "папка не читается: " + ui::Narrow(ui::SystemErrorText(code)));
       }
       return;
     }
@@ -118,7 +108,7 @@ class Win32System : public BikinfoSystem {
   }
 
   BinkExamination Examine(const fs::path& file) override { return ExamineBinkFile(file); }
-  std::string Display(const fs::path& path) override { return Utf8(path.native()); }
+  std::string Display(const fs::path& path) override { return ui::Narrow(path.native()); }
   void Write(std::string_view utf8) override { out_.Write(utf8); }
 
  private:

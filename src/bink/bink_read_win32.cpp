@@ -3,6 +3,7 @@
 #include "bink/bink_read.h"
 #include "ui/system_error.h"
 #include "ui/unique_handle.h"
+#include "ui/utf8.h"
 
 namespace vintrel {
 namespace {
@@ -10,15 +11,7 @@ namespace {
 using FileHandle = ui::UniqueHandle<ui::FileHandleTraits>;
 
 std::string ErrorText(DWORD code) {
-  const std::wstring text = ui::SystemErrorText(code);
-  const int size = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-  std::string out(size > 0 ? size : 0, '\0');
-  if (size > 0) {
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size,
-                          nullptr, nullptr);
-  }
-  return out;
+  return ui::Narrow(ui::SystemErrorText(code));
 }
 
 class Win32Source : public ByteSource {

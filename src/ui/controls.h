@@ -7,15 +7,12 @@
 
 #include "ui/control_table.h"
 #include "ui/unique_handle.h"
+#include "ui/utf8.h"
 
 namespace vintrel::ui {
 
 // The whole text of a window or control.
 std::wstring WindowText(HWND hwnd);
-
-// UTF-8 to UTF-16 and back; bytes that are not UTF-8 become U+FFFD.
-std::wstring Widen(std::string_view utf8);
-std::string Narrow(std::wstring_view text);
 
 // Screen DPI as the system reports it to this (DPI-aware) program.
 int ScreenDpi();
