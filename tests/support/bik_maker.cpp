@@ -24,9 +24,8 @@ struct FileCloser {
 
 std::vector<uint8_t> MakeBikHeader(const BikSpec& spec) {
   std::vector<uint8_t> out;
-  for (size_t i = 0; i < 3; ++i) {
+  for (size_t i = 0; i < 3; ++i)
     out.push_back(i < spec.signature.size() ? static_cast<uint8_t>(spec.signature[i]) : 0);
-  }
   out.push_back(static_cast<uint8_t>(spec.version));
   PutU32(out, 0);  // size, patched below
   PutU32(out, spec.frameCount);
@@ -38,19 +37,15 @@ std::vector<uint8_t> MakeBikHeader(const BikSpec& spec) {
   PutU32(out, spec.fpsDenominator);
   PutU32(out, spec.videoFlags);
   PutU32(out, spec.audioTracks.value_or(static_cast<uint32_t>(spec.tracks.size())));
-  if (spec.extraField) {
+  if (spec.extraField)
     PutU32(out, 0);
-  }
-  for (const AudioTrackSpec& track : spec.tracks) {
-    PutU32(out, track.maxPacketSize);
-  }
+  for (const AudioTrackSpec& track : spec.tracks) PutU32(out, track.maxPacketSize);
   for (const AudioTrackSpec& track : spec.tracks) {
     PutU16(out, track.sampleRate);
     PutU16(out, track.flags);
   }
-  for (size_t id = 0; id < spec.tracks.size(); ++id) {
+  for (size_t id = 0; id < spec.tracks.size(); ++id)
     PutU32(out, spec.tracks[id].id.value_or(static_cast<uint32_t>(id)));
-  }
   if (spec.frameBytes > 0) {
     const size_t start = out.size() + 4 * (size_t{spec.frameCount} + 1);
     for (uint32_t i = 0; i <= spec.frameCount; ++i) {
@@ -61,12 +56,9 @@ std::vector<uint8_t> MakeBikHeader(const BikSpec& spec) {
   }
 
   const uint32_t size = spec.sizeField.value_or(static_cast<uint32_t>(out.size() - 8));
-  for (size_t i = 0; i < 4; ++i) {
-    out[4 + i] = static_cast<uint8_t>(size >> (8 * i));
-  }
-  if (spec.truncateTo != 0 && spec.truncateTo < out.size()) {
+  for (size_t i = 0; i < 4; ++i) out[4 + i] = static_cast<uint8_t>(size >> (8 * i));
+  if (spec.truncateTo != 0 && spec.truncateTo < out.size())
     out.resize(spec.truncateTo);
-  }
   return out;
 }
 
@@ -81,9 +73,8 @@ bool WriteFile(const std::filesystem::path& path, std::span<const uint8_t> bytes
 #else
   std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
 #endif
-  if (!file) {
+  if (!file)
     return false;
-  }
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file.get()) == bytes.size();
   return std::fclose(file.release()) == 0 && written;
 }

@@ -66,9 +66,8 @@ TEST(CommandLine, TheFileIsBetweenTheFirstTwoQuotesOrTheWholeText) {
       {LR"(v.exe /x "C:\Видео\клип.bik)", LR"(C:\Видео\клип.bik)"},
       {L"v.exe " + std::wstring(100000, L'"'), L""},
   };
-  for (const auto& c : cases) {
+  for (const auto& c : cases)
     EXPECT_EQ(FileFromArguments(ArgumentsPart(c.line), L"\""), c.file) << c.line.substr(0, 40);
-  }
 }
 
 }  // namespace

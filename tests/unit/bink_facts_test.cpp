@@ -197,9 +197,8 @@ TEST(PanelText, LabelsOfEveryFormatAndOfAFileThatIsNotBink) {
       {Whole("BIK", 'k', true), colour}, {gray, grayTexts},        {noTracks, silent},
       {{.signature = "BIG"}, zero},      {{.truncateTo = 3}, cut},
   };
-  for (const auto& [spec, texts] : cases) {
+  for (const auto& [spec, texts] : cases)
     EXPECT_EQ(PanelTextsFor(Examine(spec)), texts) << spec.signature << spec.version;
-  }
   EXPECT_EQ(LeadingBytesText(std::string("B\0\xEF\t~", 5)), L"B??~");
 }
 

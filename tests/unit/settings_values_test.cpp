@@ -44,16 +44,13 @@ TEST(StoredNumber, RejectsWhatIsNotANumberOrTooLarge) {
                                        L"1e3", L"1,5", L"\x0661", {L"1\0002", 3}};
   notNumbers.push_back(kCutRead);
   notNumbers.push_back(std::wstring(kLongestStoredText, L'1'));
-  for (const std::wstring& text : notNumbers) {
+  for (const std::wstring& text : notNumbers)
     EXPECT_EQ(ErrorOf([&] { ToInteger16(text); }), errors::kTypeMismatch) << text.substr(0, 9);
-  }
   const std::wstring tooLarge[] = {L"32767.5", L"-32769", std::wstring(253, L'9')};
-  for (const std::wstring& text : tooLarge) {
+  for (const std::wstring& text : tooLarge)
     EXPECT_EQ(ErrorOf([&] { ToInteger16(text); }), errors::kOverflow) << text.substr(0, 9);
-  }
-  for (int16_t stored : {-1, 3}) {
+  for (int16_t stored : {-1, 3})
     EXPECT_EQ(ErrorOf([&] { CheckBoxState(stored); }), errors::kInvalidPropertyValue) << stored;
-  }
 }
 
 // A stored text shows as its entry; a text saves only when it is an entry's
@@ -86,9 +83,8 @@ TEST(SettingsDisplayMode, StoredTextMatchesAsANumber) {
       {L"11.5", std::nullopt}, {std::wstring(200, L'9'), std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(DisplayTextForStored(c.stored), c.shown) << c.stored;
-  for (const wchar_t* junk : {L"", L"11x", L"1024x768"}) {
+  for (const wchar_t* junk : {L"", L"11x", L"1024x768"})
     EXPECT_EQ(ErrorOf([&] { DisplayTextForStored(junk); }), errors::kTypeMismatch) << junk;
-  }
 }
 
 TEST(SettingsStored, CheckBoxStatesAndTheRecoveryInItsOrder) {
