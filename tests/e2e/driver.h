@@ -417,29 +417,6 @@ class E2e : public ::testing::Test {
     return remote;
   }
   HWND Main(int id) const { return Item(main_, id); }
-  std::vector<std::wstring> ListRows(HWND list) const {  // a list view's rows, "label\tvalue"
-    std::vector<std::wstring> rows;
-    constexpr int kChars = 1024;
-    LVITEMW item{};
-    auto* remote = static_cast<char*>(Remote(&item, sizeof item + kChars * sizeof(wchar_t)));
-    for (LRESULT row = 0, n = Send(list, LVM_GETITEMCOUNT); row < n; ++row) {
-      std::wstring line;
-      for (int column = 0; column < 2; ++column) {
-        item.iSubItem = column;
-        item.pszText = reinterpret_cast<wchar_t*>(remote + sizeof item);
-        item.cchTextMax = kChars;
-        WriteProcessMemory(process_.get(), remote, &item, sizeof item, nullptr);
-        std::wstring text(Send(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(remote)),
-                          L'\0');
-        ReadProcessMemory(process_.get(), item.pszText, text.data(), text.size() * sizeof(wchar_t),
-                          nullptr);
-        line += (column ? L"\t" : L"") + text;
-      }
-      rows.push_back(line);
-    }
-    VirtualFreeEx(process_.get(), remote, 0, MEM_RELEASE);
-    return rows;
-  }
   std::wstring Status() const {
     HWND bar = Main(main_ids::Status);
     std::wstring text(LOWORD(Send(bar, SB_GETTEXTLENGTHW)) + 1, L'\0');
