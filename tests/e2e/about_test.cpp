@@ -38,7 +38,6 @@ class About : public E2e {
 };
 
 TEST_F(About, ShowsItsTextsInTheirColoursModallyAndItsLinksReachTheShell) {
-  WriteIni(kIni);
   Start();
   // From the keyboard: Tab to "Справка", Enter.
   for (int i = 0; i < 3; ++i) Key(main_, VK_TAB);

@@ -32,7 +32,6 @@ TEST_F(Association, RoundTripThroughTheShellLeavesOtherProgramsKeysAndReportsARe
   const std::wstring other = L"\"C:\\Other\\player.exe\" \"%1\"";
   SetRegValue(L".bik", L"OtherPlayer.Video");
   SetRegValue(L"OtherPlayer.Video\\shell\\open\\command", other);
-  WriteIni(kIni);
   Start();
   settings_ = OpenSettings();
   Confirm(Command3, kRemoved);  // another program's .bik stays

@@ -82,7 +82,6 @@ TEST_F(Files, PanelShowsTheHeaderOrTheFileIsReportedAndTheDialogStartsInTheLastF
 TEST_F(Files, DropShowsTheFirstFileEvenOnALongPathAndADroppedTextFileIsReported) {
   const fs::path first = AddBik(L"перетащить\\first one.bik", kColour);
   const fs::path second = AddBik(L"перетащить\\second.bik");
-  WriteIni(kIni);
   Start();
   // What the shell needs to let a file be dropped at all.
   EXPECT_TRUE(GetWindowLongW(main_, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);

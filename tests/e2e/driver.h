@@ -285,10 +285,9 @@ inline bool KeyExists(const std::wstring& key) {
   return !RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, handle.put());
 }
 
-inline void SetRegValue(const std::wstring& key, const std::wstring& value,
-                        const wchar_t* name = L"") {
+inline void SetRegValue(const std::wstring& key, const std::wstring& value) {
   const auto size = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
-  Require(!RegSetKeyValueW(HKEY_CLASSES_ROOT, key.c_str(), name, REG_SZ, value.c_str(), size),
+  Require(!RegSetKeyValueW(HKEY_CLASSES_ROOT, key.c_str(), L"", REG_SZ, value.c_str(), size),
           "cannot write registry key");
 }
 
@@ -338,13 +337,13 @@ inline BikSpec Clip(uint32_t frames, uint32_t maxFrame, uint32_t width, uint32_t
   return spec;
 }
 
-// ---- the fixture every case shares: no settings file, no association, and a
-// fresh copy of the program's folder with the stand-in player as vintrel.dll.
+// ---- the fixture every case shares: the settings file kIni, no association,
+// and a fresh copy of the program's folder with the stand-in player as vintrel.dll.
 class E2e : public ::testing::Test {
  protected:
   void SetUp() override {
     SetFileAttributesW(IniPath().c_str(), FILE_ATTRIBUTE_NORMAL);
-    fs::remove(IniPath());
+    WriteIni(kIni);
     for (const std::wstring key : {L".bik", L"bik.video"}) {
       RegDeleteTreeW(HKEY_CLASSES_ROOT, key.c_str());
       RegDeleteTreeW(HKEY_CURRENT_USER, (L"Software\\Classes\\" + key).c_str());

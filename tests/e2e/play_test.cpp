@@ -14,7 +14,6 @@ using Play = E2e;
 TEST_F(Play, ChosenFileIsPlayedWithTheStoredSwitchesAndWithoutOneTheUserIsTold) {
   UseAppFolder(L"Program Files\\Видео плеер");
   const fs::path file = AddBik(L"мои клипы\\it's a clip.bik");
-  WriteIni(kIni);
   Start();
   ExpectError(Press(Main(Command1)), kNoFile);
   EXPECT_EQ(Status(), L" /R /C /I100 /D9 /F") << "the switches show";
@@ -27,7 +26,6 @@ TEST_F(Play, ChosenFileIsPlayedWithTheStoredSwitchesAndWithoutOneTheUserIsTold) 
 
 TEST_F(Play, FileOnTheCommandLineIsPlayedAndTheProgramEnds) {
   const std::wstring path = AddBik(L"мои клипы\\intro movie.bik").wstring();
-  WriteIni(kIni);
   // Two quotes name no file: the program says so, waits, and ends.
   Start(L"\"\"", false);
   Box box = WaitBox(pid_);
