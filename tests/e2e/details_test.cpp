@@ -17,16 +17,11 @@ class Details : public E2e {
     PostMessageW(main_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(main_),
                  MAKELPARAM(frame.left + 30, frame.top + 40));
     HWND menu = nullptr;
-    Require(
-        WaitUntil([&] {
-          for (HWND w : TopWindows(pid_)) {
-            wchar_t name[16] = {};
-            if (GetClassNameW(w, name, 16) && std::wstring(name) == L"#32768" && IsWindowVisible(w))
-              menu = w;
-          }
-          return menu != nullptr;
-        }),
-        "no menu");
+    Require(WaitUntil([&] {
+              for (HWND w : TopWindows(pid_)) menu = ClassOf(w) == L"#32768" ? w : menu;
+              return menu != nullptr;
+            }),
+            "no menu");
     for (int i = 0; i <= n; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
     PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
     Require(Gone(menu), "the menu stays open");
@@ -35,12 +30,9 @@ class Details : public E2e {
 };
 
 TEST_F(Details, MenuCopiesTheFactsAndListsThemInTheDetailsWindow) {
-  BikSpec k = Clip(1234, 150000, 640, 480, 100000, 3337, 44100);
-  k.version = 'k', k.extraField = true, k.frameBytes = 10;
-  k.tracks.push_back({22050, 0, 900, 5});
-  BikSpec two = k;
-  two.signature = "KB2", two.version = 'j';
-  const fs::path fileK = AddBik(L"видео\\клип k.bik", k);
+  BikSpec two = Clip(1234, 150000, 640, 480, 100000, 3337, 44100);
+  two.signature = "KB2", two.version = 'j', two.extraField = true, two.frameBytes = 10;
+  two.tracks.push_back({22050, 0, 900, 5});
   const fs::path file2 = AddBik(L"видео\\второй.bk2", two);
   Start();
   // A pipe would hold a read forever: it is unreadable, and no file is current.
@@ -55,13 +47,7 @@ TEST_F(Details, MenuCopiesTheFactsAndListsThemInTheDetailsWindow) {
   PickFromMenu(0);
   EXPECT_EQ(ClipboardText(), L"");
 
-  for (const fs::path& file : {fileK, file2}) {
-    Browse(file);
-    std::wstring shown;
-    for (int n : {1, 7, 11, 12, 13}) shown += Text(Main(Label(n))) + L" ";
-    EXPECT_EQ(shown, (file == fileK ? L"BIK" : L"KB2") + std::wstring(L" 30 2 16 44100 "));
-    EXPECT_TRUE(IsWindowEnabled(Main(Frame2)));
-  }
+  Browse(file2);
   PickFromMenu(0);
   const std::wstring copied = ClipboardText();
   EXPECT_NE(copied.find(L"KB2j    640x480"), std::wstring::npos) << copied;
@@ -80,12 +66,8 @@ TEST_F(Details, MenuCopiesTheFactsAndListsThemInTheDetailsWindow) {
   EXPECT_EQ(GetWindow(details, GW_OWNER), main_);
   EXPECT_EQ(Text(details), L"Сведения о файле");
   EXPECT_FALSE(IsWindowEnabled(main_));
-  const std::vector<std::wstring> rows = ListRows(Item(details, details_ids::List));
-  ASSERT_EQ(rows.size(), 16u);
-  EXPECT_EQ(rows[0], L"Файл\t" + file2.wstring());
-  EXPECT_EQ(rows[1], L"Целостность\tцелый");
-  EXPECT_EQ(rows[2], L"Формат\tKB2j (Bink 2)");
-  EXPECT_EQ(rows[15], L"Дорожка 2\t22050 Гц, моно, 8 бит, RDFT, id 5, наиб. пакет 900 байт");
+  // The rows' texts are checked where they are made: here, that every fact is listed.
+  EXPECT_EQ(Send(Item(details, details_ids::List), LVM_GETITEMCOUNT), 16);
   Key(details, VK_ESCAPE);
   EXPECT_TRUE(Gone(details));
   EXPECT_TRUE(IsWindowEnabled(main_));

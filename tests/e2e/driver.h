@@ -285,10 +285,9 @@ inline bool KeyExists(const std::wstring& key) {
   return !RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, handle.put());
 }
 
-inline void SetRegValue(const std::wstring& key, const std::wstring& value,
-                        const wchar_t* name = L"") {
+inline void SetRegValue(const std::wstring& key, const std::wstring& value) {
   const auto size = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
-  Require(!RegSetKeyValueW(HKEY_CLASSES_ROOT, key.c_str(), name, REG_SZ, value.c_str(), size),
+  Require(!RegSetKeyValueW(HKEY_CLASSES_ROOT, key.c_str(), L"", REG_SZ, value.c_str(), size),
           "cannot write registry key");
 }
 
@@ -338,13 +337,13 @@ inline BikSpec Clip(uint32_t frames, uint32_t maxFrame, uint32_t width, uint32_t
   return spec;
 }
 
-// ---- the fixture every case shares: no settings file, no association, and a
-// fresh copy of the program's folder with the stand-in player as vintrel.dll.
+// ---- the fixture every case shares: the settings file kIni, no association,
+// and a fresh copy of the program's folder with the stand-in player as vintrel.dll.
 class E2e : public ::testing::Test {
  protected:
   void SetUp() override {
     SetFileAttributesW(IniPath().c_str(), FILE_ATTRIBUTE_NORMAL);
-    fs::remove(IniPath());
+    WriteIni(kIni);
     for (const std::wstring key : {L".bik", L"bik.video"}) {
       RegDeleteTreeW(HKEY_CLASSES_ROOT, key.c_str());
       RegDeleteTreeW(HKEY_CURRENT_USER, (L"Software\\Classes\\" + key).c_str());
@@ -417,29 +416,6 @@ class E2e : public ::testing::Test {
     return remote;
   }
   HWND Main(int id) const { return Item(main_, id); }
-  std::vector<std::wstring> ListRows(HWND list) const {  // a list view's rows, "label\tvalue"
-    std::vector<std::wstring> rows;
-    constexpr int kChars = 1024;
-    LVITEMW item{};
-    auto* remote = static_cast<char*>(Remote(&item, sizeof item + kChars * sizeof(wchar_t)));
-    for (LRESULT row = 0, n = Send(list, LVM_GETITEMCOUNT); row < n; ++row) {
-      std::wstring line;
-      for (int column = 0; column < 2; ++column) {
-        item.iSubItem = column;
-        item.pszText = reinterpret_cast<wchar_t*>(remote + sizeof item);
-        item.cchTextMax = kChars;
-        WriteProcessMemory(process_.get(), remote, &item, sizeof item, nullptr);
-        std::wstring text(Send(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(remote)),
-                          L'\0');
-        ReadProcessMemory(process_.get(), item.pszText, text.data(), text.size() * sizeof(wchar_t),
-                          nullptr);
-        line += (column ? L"\t" : L"") + text;
-      }
-      rows.push_back(line);
-    }
-    VirtualFreeEx(process_.get(), remote, 0, MEM_RELEASE);
-    return rows;
-  }
   std::wstring Status() const {
     HWND bar = Main(main_ids::Status);
     std::wstring text(LOWORD(Send(bar, SB_GETTEXTLENGTHW)) + 1, L'\0');

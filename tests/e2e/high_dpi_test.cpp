@@ -63,7 +63,6 @@ TEST_F(HighDpi, CaptionsOfEveryWindowFitAndTheStatusBarCoversNothing) {
   const fs::path file = AddBik(L"clip.bik", Clip(15000, 168210, 1280, 1024, 25, 1, 44100));
   const ui::UniqueScreenDc screen(GetDC(nullptr));
   ASSERT_EQ(GetDeviceCaps(screen.get(), LOGPIXELSY), kDpi) << "ctest sets the screen's DPI";
-  WriteIni(kIni);
   Start();
   Browse(file);
   ExpectCaptionsFit(main_);
