@@ -154,28 +154,26 @@ bool Exists(const fs::path& file) {
   return GetFileAttributesW(file.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// Waits for the player's record and returns it (its command line), then
-// removes it for the next run (the player may still hold it for a moment).
+// Waits for the player's record (its command line, UTF-16, one line) and
+// returns it, then removes it for the next run (the player may still hold it
+// for a moment).
 std::wstring TakeRecord(const Folder& folder) {
-  PollUntil([&] { return Exists(folder.PlayerLog()); }, "the player's record");
-  std::string bytes;
+  std::wstring line;
   PollUntil(
       [&] {
         FILE* log = _wfopen(folder.PlayerLog().c_str(), L"rb");
         if (!log)
           return false;
-        char buffer[4096];
-        bytes.assign(buffer, fread(buffer, 1, sizeof buffer, log));
+        wchar_t buffer[2048];
+        line.assign(buffer, fread(buffer, sizeof(wchar_t), std::size(buffer), log));
         fclose(log);
-        return !bytes.empty() && bytes.back() == '\n';
+        return !line.empty() && line.back() == L'\n';
       },
       "a whole record");
   PollUntil([&] { return DeleteFileW(folder.PlayerLog().c_str()) != 0; }, "the player's log");
+  DeleteFileW((folder.path / L"folders.log").c_str());
   Sleep(50);  // let the player end before the next run starts another
-  bytes.pop_back();
-  std::wstring line(bytes.size(), L'\0');
-  line.resize(MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()),
-                                  line.data(), static_cast<int>(line.size())));
+  line.pop_back();
   return line;
 }
 
