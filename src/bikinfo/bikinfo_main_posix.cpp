@@ -36,7 +36,7 @@ class PosixSystem : public BikinfoSystem {
     }
   }
 
-  BinkExamination Examine(const fs::path& file) override { return ExamineBinkFile(file); }
+  BinkExamination Examine(const fs::path& file) override { return ExamineBinkFile(file.native()); }
   std::string Display(const fs::path& path) override { return path.string(); }
   void Write(std::string_view utf8) override { std::fwrite(utf8.data(), 1, utf8.size(), stdout); }
 };

@@ -71,13 +71,13 @@ class Win32System : public BikinfoSystem {
   explicit Win32System(Output& out) : out_(out) {}
 
   bool IsFolder(const fs::path& path) override {
-    const DWORD attributes = ::GetFileAttributesW(SystemPath(path).c_str());
+    const DWORD attributes = ::GetFileAttributesW(SystemPath(path.native()).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
   }
 
   void ListFolder(const fs::path& folder, bool recursive, const FileFound& file,
                   const FolderFailed& failed) override {
-    const std::wstring pattern = SystemPath(folder).native() + L"\\*";
+    const std::wstring pattern = SystemPath(folder.native()) + L"\\*";
     WIN32_FIND_DATAW found;
     ui::UniqueHandle<FindTraits> find(::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found,
                                                          FindExSearchNameMatch, nullptr,
@@ -107,7 +107,7 @@ class Win32System : public BikinfoSystem {
     } while (::FindNextFileW(find.get(), &found));
   }
 
-  BinkExamination Examine(const fs::path& file) override { return ExamineBinkFile(file); }
+  BinkExamination Examine(const fs::path& file) override { return ExamineBinkFile(file.native()); }
   std::string Display(const fs::path& path) override { return ui::Narrow(path.native()); }
   void Write(std::string_view utf8) override { out_.Write(utf8); }
 

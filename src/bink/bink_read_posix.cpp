@@ -57,11 +57,11 @@ class PosixSource : public ByteSource {
 
 }  // namespace
 
-std::filesystem::path SystemPath(const std::filesystem::path& path) {
+SystemString SystemPath(const SystemString& path) {
   return path;
 }
 
-BinkExamination ExamineBinkFile(const std::filesystem::path& path) {
+BinkExamination ExamineBinkFile(const SystemString& path) {
   // Non-blocking, so that opening a pipe with no writer does not wait.
   const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
   if (fd < 0) {

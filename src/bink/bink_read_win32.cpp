@@ -48,8 +48,8 @@ class Win32Source : public ByteSource {
 
 }  // namespace
 
-std::filesystem::path SystemPath(const std::filesystem::path& path) {
-  const std::wstring& text = path.native();
+SystemString SystemPath(const SystemString& path) {
+  const std::wstring& text = path;
   if (text.rfind(L"\\\\?\\", 0) == 0 || text.rfind(L"\\\\.\\", 0) == 0) {
     return path;
   }
@@ -72,8 +72,8 @@ std::filesystem::path SystemPath(const std::filesystem::path& path) {
   return L"\\\\?\\" + full;
 }
 
-BinkExamination ExamineBinkFile(const std::filesystem::path& path) {
-  const std::wstring system = SystemPath(path).native();
+BinkExamination ExamineBinkFile(const SystemString& path) {
+  const std::wstring system = SystemPath(path);
   // Backup semantics would open folders too; they are turned away below.
   FileHandle file(::CreateFileW(system.c_str(), GENERIC_READ,
                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
