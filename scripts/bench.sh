@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Times vintrel.exe against floor programs under Wine on a private X display
 # and prints a summary table: scripts/bench.sh [RUNS]   (default 15, at least 10)
-# Not part of the test command. Builds the windows preset's configuration in
-# build/bench with -DVINTREL_BENCH=ON, and runs in a Wine prefix of its own,
-# so the tests' prefix and settings file are left alone.
+# Not part of the test command. Builds the windows preset's configuration
+# (windows64 where the kernel runs no 32-bit code: scripts/wine-env.sh) in
+# build/bench-PRESET with -DVINTREL_BENCH=ON, and runs in a Wine prefix of its
+# own, so the tests' prefix and settings file are left alone.
 set -uo pipefail
 
 runs="${1:-15}"
@@ -16,11 +17,11 @@ bash "$here/setup.sh" >/dev/null || exit 1
 source "$here/wine-env.sh"
 cd "$VINTREL_ROOT" || exit 1
 
-build="build/bench"
+build="build/bench-$VINTREL_WINDOWS_PRESET"
 export WINEPREFIX="$VINTREL_ROOT/$build/wineprefix"
 mkdir -p "$build"
 echo "== build (log: $build/build.log)"
-if ! { cmake --preset windows -B "$build" -DVINTREL_BENCH=ON &&
+if ! { cmake --preset "$VINTREL_WINDOWS_PRESET" -B "$build" -DVINTREL_BENCH=ON &&
        cmake --build "$build" --target vintrel_bench -j 2; } >"$build/build.log" 2>&1; then
   tail -n 40 "$build/build.log"
   exit 1
@@ -54,7 +55,7 @@ dlls="$(i686-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | sort
 floor_dlls="$(i686-w64-mingw32-objdump -p "$floor" | sed -n 's/^\s*DLL Name: //p' | sort -f | paste -sd ' ')"
 
 echo
-echo "== summary (Wine $(wine --version 2>/dev/null | sed 's/^wine-//'), $(nproc) cores)"
+echo "== summary (Wine $(wine --version 2>/dev/null | sed 's/^wine-//'), $(nproc) cores, $VINTREL_WINDOWS_PRESET build)"
 echo "| Figure | Program: median (min-max) | Floor | Floor: median (min-max) | Ratio | Target | Met |"
 echo "|---|---|---|---|---|---|---|"
 echo "$rows"

@@ -15,15 +15,15 @@ if (($# > 0)); then
 fi
 
 bash "$here/setup.sh" || exit 1
-# A prefix of its own: the tests delete and break vintrel.ini in theirs.
-export VINTREL_WINEPREFIX="${VINTREL_WINEPREFIX:-$here/../build/windows/run-prefix}"
 source "$here/wine-env.sh"
+# A prefix of its own: the tests delete and break vintrel.ini in theirs.
+export WINEPREFIX="${VINTREL_WINEPREFIX:-$VINTREL_WINDOWS_BUILD/run-prefix}"
 cd "$VINTREL_ROOT" || exit 1
 mkdir -p build
 
 log=build/windows.log
 echo "run: building vintrel.exe (log: $log)"
-if ! { cmake --preset windows && cmake --build --preset windows --target vintrel; } >"$log" 2>&1; then
+if ! { cmake --preset "$VINTREL_WINDOWS_PRESET" && cmake --build --preset "$VINTREL_WINDOWS_PRESET" --target vintrel; } >"$log" 2>&1; then
   echo "run: build FAILED; end of $log:"
   tail -n 60 "$log"
   exit 1

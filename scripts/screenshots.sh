@@ -13,7 +13,7 @@ cd "$VINTREL_ROOT" || exit 1
 
 log=build/screenshots.log
 mkdir -p build
-if ! { cmake --preset windows && cmake --build --preset windows --target e2e_tests; } >"$log" 2>&1; then
+if ! { cmake --preset "$VINTREL_WINDOWS_PRESET" && cmake --build --preset "$VINTREL_WINDOWS_PRESET" --target e2e_tests; } >"$log" 2>&1; then
   echo "screenshots: build FAILED; end of $log:"
   tail -n 40 "$log"
   exit 1

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian 12, and nothing when the
-# machine is ready already (that check takes well under a second).
+# machine is ready already (that check takes a second or two).
 set -euo pipefail
 
 if [[ $EUID -ne 0 ]]; then
@@ -15,20 +15,30 @@ packages=(
   xvfb xauth xdotool imagemagick fonts-liberation
 )
 
-missing=()
-for p in "${packages[@]}"; do
-  status="$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)"
-  [[ "$status" == "install ok installed" ]] || missing+=("$p")
-done
-((${#missing[@]} == 0)) && exit 0
+# Installs those of the given packages that are missing.
+install_missing() {
+  local missing=() p status
+  for p in "$@"; do
+    status="$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)"
+    [[ "$status" == "install ok installed" ]] || missing+=("$p")
+  done
+  ((${#missing[@]} == 0)) && return 0
 
-echo "setup: installing ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-# wine32 is a 32-bit package: it needs the i386 architecture in dpkg and its
-# package lists before apt can see it.
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  $SUDO dpkg --add-architecture i386
+  echo "setup: installing ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  # wine32 is a 32-bit package: it needs the i386 architecture in dpkg and its
+  # package lists before apt can see it.
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $SUDO dpkg --add-architecture i386
+  fi
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
+  echo "setup: done"
+}
+
+install_missing "${packages[@]}"
+# A kernel that runs no 32-bit code needs the 64-bit Wine and compiler for the
+# end-to-end tests (scripts/wine-env.sh says why).
+if ! /lib/ld-linux.so.2 --help >/dev/null 2>&1; then
+  install_missing wine64 g++-mingw-w64-x86-64
 fi
-$SUDO apt-get update -qq
-$SUDO apt-get install -y -qq "${missing[@]}" >/dev/null
-echo "setup: done"

@@ -8,7 +8,34 @@
 #   LANG=C.UTF-8    Cyrillic arguments reach GetCommandLineW intact only then
 
 VINTREL_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-VINTREL_WINDOWS_BUILD="$VINTREL_ROOT/build/windows"
+
+# Some kernels run no 32-bit code at all (ia32 emulation switched off): there
+# neither Wine's 32-bit loader nor a 32-bit Windows program in any Wine mode
+# can start. On such a machine the end-to-end tests run the 64-bit build of
+# the same sources (preset windows64) under 64-bit Wine; vintrel.exe itself
+# is still built, and checked, for 32-bit Windows.
+vintrel_runs_32bit() {
+  /lib/ld-linux.so.2 --help >/dev/null 2>&1
+}
+if vintrel_runs_32bit; then
+  VINTREL_WINDOWS_PRESET=windows
+else
+  VINTREL_WINDOWS_PRESET=windows64
+  # Debian's wine and wineboot pick the 32-bit loader whenever it is
+  # installed; these stand-ins name the 64-bit one.
+  VINTREL_WINE64_BIN="$VINTREL_ROOT/build/wine64-bin"
+  if [[ ! -x "$VINTREL_WINE64_BIN/wine-stable" ]]; then
+    mkdir -p "$VINTREL_WINE64_BIN"
+    for name in wine wine-stable; do
+      printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$VINTREL_WINE64_BIN/$name.$$"
+      chmod +x "$VINTREL_WINE64_BIN/$name.$$"
+      mv "$VINTREL_WINE64_BIN/$name.$$" "$VINTREL_WINE64_BIN/$name"
+    done
+  fi
+  export PATH="$VINTREL_WINE64_BIN:$PATH"
+  export WINELOADER=/usr/lib/wine/wine64
+fi
+VINTREL_WINDOWS_BUILD="$VINTREL_ROOT/build/$VINTREL_WINDOWS_PRESET"
 export WINEPREFIX="${VINTREL_WINEPREFIX:-$VINTREL_WINDOWS_BUILD/wineprefix}"
 export WINEDEBUG=-all
 export LANG=C.UTF-8
