@@ -1,6 +1,6 @@
 // Times the program against its floors under Wine and prints one Markdown
 // table row per figure:
-//   vintrel_bench [--runs N] [--warmup N] [--only startup|play]
+//   vintrel_bench [--runs N] [--warmup N] [--only startup|play|phases]
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -21,11 +21,16 @@ int main(int argc, char** argv) {
       only = argv[i + 1];
   }
   if (plan.runs < 1 || plan.warmup < 0) {
-    std::fprintf(stderr, "usage: vintrel_bench [--runs N] [--warmup N] [--only startup|play]\n");
+    std::fprintf(stderr,
+                 "usage: vintrel_bench [--runs N] [--warmup N] [--only startup|play|phases]\n");
     return 2;
   }
   const auto wanted = [&](const char* name) { return only.empty() || only == name; };
   try {
+    if (only == "phases") {
+      std::printf("%s\n", vintrel::bench::MeasurePhases(plan).c_str());
+      return 0;
+    }
     std::vector<vintrel::bench::Figure> figures;
     if (wanted("startup"))
       figures.push_back(vintrel::bench::MeasureStartup(plan));

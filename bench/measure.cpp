@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <stdexcept>
@@ -133,9 +134,9 @@ struct Folder {
   fs::path PlayerLog() const { return path / L"calls.log"; }
 };
 
-double StartUntilIdle(const fs::path& exe, bool withStatusLine) {
-  const Stopwatch clock;
-  Program program(exe);
+// Until the program's window answers, which for vintrel.exe also needs the
+// status line that its load step writes.
+void WaitUntilAnswering(Program& program, bool withStatusLine) {
   WaitForInputIdle(program.Process(), kTimeoutMs);
   PollUntil(
       [&] {
@@ -147,6 +148,12 @@ double StartUntilIdle(const fs::path& exe, bool withStatusLine) {
                (!withStatusLine || LOWORD(length) > 0);
       },
       "the window");
+}
+
+double StartUntilIdle(const fs::path& exe, bool withStatusLine) {
+  const Stopwatch clock;
+  Program program(exe);
+  WaitUntilAnswering(program, withStatusLine);
   return clock.Ms();
 }
 
@@ -192,6 +199,70 @@ Figure MeasureStartup(const Plan& plan) {
     std::fprintf(stderr, "start-up %2d: %7.1f ms, floor %7.1f ms\n", run, program, bare);
   }
   return figure;
+}
+
+std::string MeasurePhases(const Plan& plan) {
+  const Folder folder(L"vintrel-bench-phases");
+  const fs::path log = folder.path / L"phases.log";
+  // Inherited by the program: where its marks go at exit.
+  SetEnvironmentVariableW(L"VINTREL_PHASE_LOG", log.c_str());
+  static const char* const kMarks[] = {"main", "controls", "icons", "window", "load"};
+  static const char* const kPhases[] = {"process start, until wWinMain",
+                                        "common controls",
+                                        "the program's icons",
+                                        "main window and its controls",
+                                        "showing it, settings and load step",
+                                        "first paint, until it answers"};
+  constexpr size_t kCount = std::size(kPhases);
+  std::vector<Series> phases(kCount);
+  Series whole, floor;
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  const auto ms = [&](LONGLONG ticks) { return 1000.0 * ticks / frequency.QuadPart; };
+  for (int run = 0; run < plan.warmup + plan.runs; ++run) {
+    DeleteFileW(log.c_str());
+    LONGLONG at[kCount + 1];
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    at[0] = now.QuadPart;
+    {
+      Program program(folder.path / L"vintrel.exe");
+      WaitUntilAnswering(program, true);
+      QueryPerformanceCounter(&now);
+      at[kCount] = now.QuadPart;
+    }  // closed, and its marks written
+    FILE* marks = nullptr;
+    PollUntil([&] { return (marks = _wfopen(log.c_str(), L"r")) != nullptr; }, "the marks");
+    char name[32];
+    long long ticks = 0;
+    size_t found = 0;
+    while (std::fscanf(marks, "%31s %lld", name, &ticks) == 2) {
+      for (size_t i = 0; i < std::size(kMarks); ++i) {
+        if (std::strcmp(name, kMarks[i]) == 0) {
+          at[i + 1] = ticks;
+          ++found;
+        }
+      }
+    }
+    std::fclose(marks);
+    if (found != std::size(kMarks))
+      throw std::runtime_error("the program left incomplete marks");
+    const double bare = StartUntilIdle(folder.path / L"bench_floor_window.exe", false);
+    if (run < plan.warmup)
+      continue;
+    for (size_t i = 0; i < kCount; ++i) phases[i].ms.push_back(ms(at[i + 1] - at[i]));
+    whole.ms.push_back(ms(at[kCount] - at[0]));
+    floor.ms.push_back(bare);
+  }
+  SetEnvironmentVariableW(L"VINTREL_PHASE_LOG", nullptr);
+
+  // Medians of each phase, which need not add up to the median of the whole.
+  std::string table = "| Start-up phase | median (min-max) |\n|---|---|\n";
+  for (size_t i = 0; i < kCount; ++i)
+    table += std::string("| ") + kPhases[i] + " | " + phases[i].Summary() + " |\n";
+  table += "| whole start-up | " + whole.Summary() + " |\n";
+  table += "| floor: one empty window | " + floor.Summary() + " |";
+  return table;
 }
 
 Figure MeasurePlay(const Plan& plan) {

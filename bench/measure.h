@@ -2,6 +2,7 @@
 // The two timed figures. Each starts the programs from a fresh folder of
 // its own and alternates program and floor run by run, so that a slow phase
 // of the machine hits both alike; the first `warmup` pairs are not counted.
+#include <string>
 #include <vector>
 
 #include "stats.h"
@@ -15,5 +16,7 @@ struct Plan {
 
 Figure MeasureStartup(const Plan& plan);
 Figure MeasurePlay(const Plan& plan);
+// The start-up split at the program's phase marks, as a Markdown table.
+std::string MeasurePhases(const Plan& plan);
 
 }  // namespace vintrel::bench

@@ -48,11 +48,12 @@ rows="$(time_figure startup)" || exit 1
 rows+=$'\n'"$(time_figure play)" || exit 1
 
 exe="$build/bin/vintrel.exe"
+objdump=$(command -v x86_64-w64-mingw32-objdump || command -v i686-w64-mingw32-objdump)
 floor="$build/bin/bench_floor_window.exe"
 size=$(stat -c %s "$exe")
 floor_size=$(stat -c %s "$floor")
-dlls="$(i686-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | sort -f | paste -sd ' ')"
-floor_dlls="$(i686-w64-mingw32-objdump -p "$floor" | sed -n 's/^\s*DLL Name: //p' | sort -f | paste -sd ' ')"
+dlls="$("$objdump" -p "$exe" | sed -n 's/^\s*DLL Name: //p' | sort -f | paste -sd ' ')"
+floor_dlls="$("$objdump" -p "$floor" | sed -n 's/^\s*DLL Name: //p' | sort -f | paste -sd ' ')"
 
 echo
 echo "== summary (Wine $(wine --version 2>/dev/null | sed 's/^wine-//'), $(nproc) cores, $VINTREL_WINDOWS_PRESET build)"
@@ -63,3 +64,7 @@ awk -v s="$size" -v f="$floor_size" 'BEGIN {
   printf "| size of vintrel.exe | %.0f KB | one empty window | %.0f KB | %.2f | <= 600 KB | %s |\n",
          s / 1024, f / 1024, s / f, (s <= 600 * 1024 ? "yes" : "NO") }'
 echo "| DLLs imported | $dlls | one empty window | $floor_dlls | - | KnownDLLs and COMCTL32 only | $(bash "$here/check_imports.sh" "$exe" >/dev/null && echo yes || echo NO) |"
+
+echo
+echo "== start-up by phase, $runs runs (marks in the program: src/ui/start_phases.h)"
+wine "$build/bin/vintrel_bench.exe" --runs "$runs" --warmup 2 --only phases || exit 1

@@ -9,7 +9,8 @@ set -uo pipefail
 
 # KnownDLLs present on Windows 7, 10 and 11 alike, plus COMCTL32.
 allowed='kernel32|user32|gdi32|advapi32|msvcrt|comdlg32|shell32|ole32|oleaut32|shlwapi|imm32|comctl32'
-objdump=$(command -v i686-w64-mingw32-objdump || command -v objdump)
+# The 64-bit tool reads both kinds of program.
+objdump=$(command -v x86_64-w64-mingw32-objdump || command -v i686-w64-mingw32-objdump || command -v objdump)
 status=0
 for program in "$@"; do
   if [[ ! -f "$program" ]]; then

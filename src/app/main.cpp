@@ -10,6 +10,7 @@
 #include "common/app_error.h"
 #include "dialogs/message_box.h"
 #include "ui/modal.h"
+#include "ui/start_phases.h"
 #include "ui/system_library.h"
 
 namespace vintrel {
@@ -48,12 +49,15 @@ int Run(const ui::ProgramIcons& icons) {
   MainWindow window(icons);
   if (!window.Create())
     return 1;
+  VINTREL_START_PHASE("window");
   // The load runs outside any window procedure, so what escapes its own trap
   // is caught here; the window stays for the user, unless a file on the
   // command line was being played.
   const std::wstring arguments = ArgumentsPart(::GetCommandLineW());
   try {
-    if (window.Load(arguments))
+    const bool ended = window.Load(arguments);
+    VINTREL_START_PHASE("load");
+    if (ended)
       return 0;
   } catch (...) {
     ReportUnexpectedException(icons.program.get());
@@ -65,7 +69,9 @@ int Run(const ui::ProgramIcons& icons) {
 
 int Main() {
   InitCommonControls();
+  VINTREL_START_PHASE("controls");
   const ui::ProgramIcons icons = ui::LoadProgramIcons();
+  VINTREL_START_PHASE("icons");
   ui::SetExceptionReporter([icon = icons.program.get()](HWND) { ReportUnexpectedException(icon); });
   try {
     return Run(icons);
@@ -79,6 +85,7 @@ int Main() {
 }  // namespace vintrel
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  VINTREL_START_PHASE("main");
   vintrel::ui::RestrictLibrarySearchToSystem();
   // Nothing ends the program in silence, not even a failure before the
   // program's icon is there to show with it.

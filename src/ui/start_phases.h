@@ -1,0 +1,12 @@
+#pragma once
+// Marks between the phases of start-up, for the benchmark alone: its build
+// (scripts/bench.sh, VINTREL_BENCH) defines VINTREL_START_PHASES and links
+// bench/start_phases.cpp; in every other build a mark compiles to nothing.
+#ifdef VINTREL_START_PHASES
+namespace vintrel::ui {
+void MarkStartPhase(const char* name);
+}
+#define VINTREL_START_PHASE(name) ::vintrel::ui::MarkStartPhase(name)
+#else
+#define VINTREL_START_PHASE(name) static_cast<void>(0)
+#endif
