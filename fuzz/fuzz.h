@@ -8,10 +8,8 @@ namespace vintrel::fuzz {
 
 // A broken promise is a finding like a crash: libFuzzer keeps the input.
 inline void Require(bool condition, const char* what) {
-  if (!condition) {
-    std::fprintf(stderr, "broken promise: %s\n", what);
-    std::abort();
-  }
+  if (!condition)
+    std::fprintf(stderr, "broken promise: %s\n", what), std::abort();
 }
 
 // Reads the fuzzer's bytes front to back. Text comes out mostly as single

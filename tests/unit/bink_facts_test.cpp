@@ -11,23 +11,10 @@
 #include "bink/bink_report.h"
 #include "bink/panel_text.h"
 #include "dialogs/details_layout.h"
+#include "probes.h"
 
 namespace vintrel {
 namespace {
-
-// Reads never past the end: the sanitizers would catch a read there.
-BinkExamination Examine(const std::vector<uint8_t>& bytes) {
-  struct : ByteSource {
-    std::span<const uint8_t> bytes;
-    uint64_t Size() const override { return bytes.size(); }
-    bool Read(uint64_t at, std::span<uint8_t> out, std::string&) override {
-      std::copy_n(bytes.begin() + static_cast<ptrdiff_t>(at), out.size(), out.begin());
-      return true;
-    }
-  } source;
-  source.bytes = bytes;
-  return ExamineBink(source);
-}
 
 // 30 frames of 100 bytes at 30000/1001 (shown rounded to 30), two tracks,
 // keyframes 1, 11 and 21.
@@ -116,7 +103,7 @@ TEST(BinkIntegrity, FirstProblemIsNamed) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const BinkExamination e = Examine(c.bytes);
+    const BinkExamination e = ExamineBytes(c.bytes);
     EXPECT_EQ(e.problem, c.problem);
     EXPECT_EQ(e.keyframes, c.keyframes);
     EXPECT_EQ(e.Whole(), c.problem.empty());
@@ -127,8 +114,8 @@ TEST(BinkReport, JsonAndCsvForms) {
   BikSpec spec{"BIK", 'k', 2, 10, 320, 240, 25, 1, 0x00100000};
   spec.tracks = {{48000, kBikSixteenBit, 500, 3}};
   spec.extraField = true, spec.frameBytes = 10, spec.keyframeEvery = 1;
-  const BinkExamination good = Examine(MakeBikHeader(spec));
-  const BinkExamination text = Examine(std::vector<uint8_t>{'h', 'i'});
+  const BinkExamination good = ExamineBytes(MakeBikHeader(spec));
+  const BinkExamination text = ExamineBytes(std::vector<uint8_t>{'h', 'i'});
   ReportStream json(ReportForm::json);
   std::string out = json.Begin();
   out += json.Item("d\\\"ф\x01\xFF.bik", good);
@@ -184,7 +171,8 @@ TEST(PanelText, LabelsOfEveryFormatAndOfAFileThatIsNotBink) {
       {{.truncateTo = 3}, {L"Цвет", L"0", L"0", L"0", L"0", L"0", L"0", L"0", L"0", false}},
   };
   for (const auto& [spec, texts] : cases)
-    EXPECT_EQ(PanelTextsFor(Examine(MakeBikHeader(spec))), texts) << spec.signature << spec.version;
+    EXPECT_EQ(PanelTextsFor(ExamineBytes(MakeBikHeader(spec))), texts)
+        << spec.signature << spec.version;
   EXPECT_EQ(LeadingBytesText(std::string("B\0\xEF\t~", 5)), L"B??~");
 }
 
@@ -197,7 +185,7 @@ std::string Listed(std::string_view path, const BinkExamination& file) {
 
 TEST(DetailsRows, EveryFactEveryTrackAndTheVerdict) {
   BikSpec spec = Whole("KB2", 'j', true);
-  EXPECT_EQ(Listed("D:\\клип.bk2", Examine(MakeBikHeader(spec))),
+  EXPECT_EQ(Listed("D:\\клип.bk2", ExamineBytes(MakeBikHeader(spec))),
             "Файл|D:\\клип.bk2\n"
             "Целостность|целый\n"
             "Формат|KB2j (Bink 2)\n"
@@ -215,7 +203,7 @@ TEST(DetailsRows, EveryFactEveryTrackAndTheVerdict) {
             "Дорожка 1|44100 Гц, стерео, 16 бит, DCT, id 7, наиб. пакет 4 000 байт\n"
             "Дорожка 2|22050 Гц, моно, 8 бит, RDFT, id 1, наиб. пакет 900 байт\n");
   spec.truncateTo = 60;
-  EXPECT_EQ(Listed("x", Examine(MakeBikHeader(spec))),
+  EXPECT_EQ(Listed("x", ExamineBytes(MakeBikHeader(spec))),
             "Файл|x\nЦелостность|повреждён: заголовок обрезан: 60 байт из 72\n"
             "Формат|KB2j (Bink 2)\nРазмер файла|60 байт\n");
 }

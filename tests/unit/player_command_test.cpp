@@ -46,10 +46,8 @@ TEST(Switches, CheckedBoxesInTheirOwnOrderThenTheListsExactTexts) {
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.states.size() << " options, " << c.display);
     Options options{{}, c.display, c.rate};
-    for (size_t i = 0; i < kOptions.size(); ++i) {
-      const auto found = c.states.find(kOptions[i].key);
-      options.states[i] = found == c.states.end() ? 0 : found->second;
-    }
+    for (size_t i = 0; i < kOptions.size(); ++i)
+      options.states[i] = c.states.contains(kOptions[i].key) ? c.states.at(kOptions[i].key) : 0;
     EXPECT_EQ(BuildSwitches(options), c.expected);
   }
 }

@@ -6,20 +6,10 @@
 #include <vector>
 
 #include "common/app_error.h"
+#include "probes.h"
 
 namespace vintrel {
 namespace {
-
-// The number of the AppError that `convert` throws; 0 when it throws none.
-template <typename Convert>
-int ErrorOf(Convert convert) {
-  try {
-    convert();
-  } catch (const AppError& error) {
-    return error.number();
-  }
-  return 0;
-}
 
 // What a read returns for "1" followed by more blanks than it takes.
 const std::wstring kCutRead = L"1" + std::wstring(kLongestStoredText - 1, L' ');
