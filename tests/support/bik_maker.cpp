@@ -10,9 +10,8 @@ std::string BikBytes(const BikSpec& spec) {
     for (int shift = 0; shift < 32; shift += 8) out += static_cast<char>(value >> shift);
   };
   const uint32_t n = spec.frameCount, tracks = static_cast<uint32_t>(spec.tracks.size());
-  for (const uint32_t field :
-       {0u, n, spec.maxFrameSize, n, spec.width, spec.height, spec.fpsNumerator,
-        spec.fpsDenominator, spec.videoFlags, spec.audioTracks.value_or(tracks)})
+  for (const uint32_t field : {0u, n, spec.maxFrameSize, n, spec.width, spec.height,
+                               spec.fpsNumerator, spec.fpsDenominator, spec.videoFlags, tracks})
     put(field);
   if (spec.extraField)
     put(0);
@@ -28,8 +27,6 @@ std::string BikBytes(const BikSpec& spec) {
     out.resize(start + size_t{n} * spec.frameBytes);
   }
   for (size_t i = 0; i < 4; ++i) out[4 + i] = static_cast<char>((out.size() - 8) >> (8 * i));
-  if (spec.truncateTo != 0 && spec.truncateTo < out.size())
-    out.resize(spec.truncateTo);
   return out;
 }
 

@@ -27,7 +27,6 @@ struct BikSpec {
   char version = 'i';
   uint32_t frameCount = 0, maxFrameSize = 0, width = 0, height = 0;
   uint32_t fpsNumerator = 0, fpsDenominator = 0, videoFlags = 0;
-  std::optional<uint32_t> audioTracks{};  // offset 40; default: tracks.size()
   // Written as packet sizes, then rate and flags, then ids, one per track.
   std::vector<AudioTrackSpec> tracks{};
   bool extraField = false;  // the 32-bit field after the track count (zero)
@@ -35,7 +34,6 @@ struct BikSpec {
   // that the index ends at the file's end; every keyframeEvery-th frame from
   // the first is a keyframe (0: none).
   uint32_t frameBytes = 0, keyframeEvery = 0;
-  size_t truncateTo = 0;  // 0 keeps every byte
 };
 
 std::string BikBytes(const BikSpec& spec);

@@ -17,7 +17,7 @@ using about_layout::AboutCaption;
 using about_layout::IsOpenableLink;
 using about_layout::MailtoTarget;
 
-TEST(Captions, ComposeFromTheProgramIdentity) {
+TEST(Captions, ComposeFromTheProgramIdentityAndOnlySafeLinksOpen) {
   EXPECT_EQ(MainWindowCaption(L"vintrel", {1, 2, 48}, L"ООО Ромашка"),
             L"VINTREL ver 1.2.48  ООО Ромашка");
   EXPECT_EQ(AboutCaption(L"Vintrel", {10, 0, 7}), L"О программе Vintrel ver 10.0.7");
@@ -28,9 +28,7 @@ TEST(Captions, ComposeFromTheProgramIdentity) {
   EXPECT_EQ(RecoveryStatusText(L"Несоответствие типа"),
             L"Настройки восстановлены. Ошибка номер 13: Несоответствие типа");
   EXPECT_EQ(UpperCase(L"vintrel-1.0 ёжик éÿ÷"), L"VINTREL-1.0 ЁЖИК Éÿ÷");
-}
-
-TEST(AboutLinks, OnlyWebPagesOverHttpsAndEmailOpen) {
+  // Only web pages over https and e-mail open from the About window.
   for (const wchar_t* target : {L"https://example.org/", L"HTTPS://x", L"mailto:a@b?Subject=О "})
     EXPECT_TRUE(IsOpenableLink(target)) << target;
   for (const wchar_t* target : {L"http://example.org/", L"file:///C:/x.exe", L"C:\\x.exe",

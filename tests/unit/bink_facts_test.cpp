@@ -90,7 +90,7 @@ TEST(BinkIntegrity, FirstProblemIsNamed) {
       {"short tracks", with(50), "заголовок обрезан: 50 байт из 68", 0},
       {"256 tracks", MakeBikHeader({.tracks = std::vector<AudioTrackSpec>(256), .frameBytes = 1}),
        "", 0},
-      {"257 tracks", MakeBikHeader({.audioTracks = 257}),
+      {"257 tracks", MakeBikHeader({.tracks = std::vector<AudioTrackSpec>(257)}),
        "заголовок повреждён: звуковых дорожек 257 (не больше 256)", 0},
       {"truncated", with(2000), "обрезан: 2 000 байт из 3 192", 3},
       {"longer", with(3193), "длиннее заявленного: 3 193 байт вместо 3 192", 3},
@@ -163,16 +163,16 @@ TEST(PanelText, LabelsOfEveryFormatAndOfAFileThatIsNotBink) {
   BikSpec graySilent = Whole("KB2", 'j', true);
   graySilent.tracks.clear();
   graySilent.videoFlags = kBikGrayVideo;
-  const std::pair<BikSpec, PanelTexts> cases[] = {
-      {Whole("BIK", 'k', true),
+  const std::pair<std::vector<uint8_t>, PanelTexts> cases[] = {
+      {MakeBikHeader(Whole("BIK", 'k', true)),
        {L"Цвет", L"100", L"480", L"640", L"30", L"30", L"2", L"16", L"44100", true}},
-      {graySilent, {L"Серый", L"100", L"480", L"640", L"30", L"30", L"0", L"0", L"0", false}},
-      {{.signature = "BIG"}, {L"", L"0", L"0", L"0", L"0", L"0", L"0", L"0", L"0", false}},
-      {{.truncateTo = 3}, {L"Цвет", L"0", L"0", L"0", L"0", L"0", L"0", L"0", L"0", false}},
+      {MakeBikHeader(graySilent),
+       {L"Серый", L"100", L"480", L"640", L"30", L"30", L"0", L"0", L"0", false}},
+      {{'B', 'I', 'G', 'i'}, {L"", L"0", L"0", L"0", L"0", L"0", L"0", L"0", L"0", false}},
+      {{'B', 'I', 'K'}, {L"Цвет", L"0", L"0", L"0", L"0", L"0", L"0", L"0", L"0", false}},
   };
-  for (const auto& [spec, texts] : cases)
-    EXPECT_EQ(PanelTextsFor(ExamineBytes(MakeBikHeader(spec))), texts)
-        << spec.signature << spec.version;
+  for (const auto& [bytes, texts] : cases)
+    EXPECT_EQ(PanelTextsFor(ExamineBytes(bytes)), texts) << texts.frameType << bytes.size();
   EXPECT_EQ(LeadingBytesText(std::string("B\0\xEF\t~", 5)), L"B??~");
 }
 
@@ -184,8 +184,8 @@ std::string Listed(std::string_view path, const BinkExamination& file) {
 }
 
 TEST(DetailsRows, EveryFactEveryTrackAndTheVerdict) {
-  BikSpec spec = Whole("KB2", 'j', true);
-  EXPECT_EQ(Listed("D:\\клип.bk2", ExamineBytes(MakeBikHeader(spec))),
+  std::vector<uint8_t> bytes = MakeBikHeader(Whole("KB2", 'j', true));
+  EXPECT_EQ(Listed("D:\\клип.bk2", ExamineBytes(bytes)),
             "Файл|D:\\клип.bk2\n"
             "Целостность|целый\n"
             "Формат|KB2j (Bink 2)\n"
@@ -202,8 +202,8 @@ TEST(DetailsRows, EveryFactEveryTrackAndTheVerdict) {
             "Звуковых дорожек|2\n"
             "Дорожка 1|44100 Гц, стерео, 16 бит, DCT, id 7, наиб. пакет 4 000 байт\n"
             "Дорожка 2|22050 Гц, моно, 8 бит, RDFT, id 1, наиб. пакет 900 байт\n");
-  spec.truncateTo = 60;
-  EXPECT_EQ(Listed("x", ExamineBytes(MakeBikHeader(spec))),
+  bytes.resize(60);
+  EXPECT_EQ(Listed("x", ExamineBytes(bytes)),
             "Файл|x\nЦелостность|повреждён: заголовок обрезан: 60 байт из 72\n"
             "Формат|KB2j (Bink 2)\nРазмер файла|60 байт\n");
 }

@@ -90,7 +90,7 @@ TEST(LayoutTables, ControlsLieInsideTheirFramesAndNeverOnEachOther) {
 }
 
 // Rounded to the nearest pixel, halves up, below zero as above.
-TEST(Twips, ConvertAtTheRealDpi) {
+TEST(LayoutTables, TwipsConvertAtTheRealDpi) {
   EXPECT_EQ(ui::TwipsToPixels(255, 120), 21);  // 21.25 rounds down
   EXPECT_EQ(ui::TwipsToPixels(7, 96), 0);      // under half a pixel
   EXPECT_EQ(ui::TwipsToPixels(8, 96), 1);

@@ -15,7 +15,7 @@ namespace {
 const std::wstring kCutRead = L"1" + std::wstring(kLongestStoredText - 1, L' ');
 
 // The longest text a read returns whole is still a number.
-TEST(StoredNumber, PlainDecimalsRoundHalvesToEven) {
+TEST(StoredNumber, PlainDecimalsRoundHalvesToEvenOthersAreRefused) {
   const struct {
     const wchar_t* text;
     int expected;
@@ -26,18 +26,13 @@ TEST(StoredNumber, PlainDecimalsRoundHalvesToEven) {
   };
   for (const auto& c : cases) EXPECT_EQ(ToInteger16(c.text), c.expected) << c.text;
   EXPECT_EQ(ToInteger16(kCutRead.substr(0, kLongestStoredText - 1)), 1);
-}
-
-// A read that filled its buffer may have cut off what made it junk.
-TEST(StoredNumber, RejectsWhatIsNotANumberOrTooLarge) {
-  std::vector<std::wstring> notNumbers{L"   ", L"1a",  L"-.",     L"1.2.3",      L"- 1",
-                                       L"1e3", L"1,5", L"\x0661", {L"1\0002", 3}};
-  notNumbers.push_back(kCutRead);
-  notNumbers.push_back(std::wstring(kLongestStoredText, L'1'));
-  for (const std::wstring& text : notNumbers)
+  // A read that filled its buffer may have cut off what made it junk.
+  using namespace std::string_literals;
+  const std::wstring ones(kLongestStoredText, L'1');
+  for (const std::wstring& text : {L"   "s, L"1a"s, L"-."s, L"1.2.3"s, L"- 1"s, L"1e3"s, L"1,5"s,
+                                   L"\x0661"s, L"1\0002"s, kCutRead, ones})
     EXPECT_EQ(ErrorOf([&] { ToInteger16(text); }), errors::kTypeMismatch) << text.substr(0, 9);
-  const std::wstring tooLarge[] = {L"32767.5", L"-32769", std::wstring(253, L'9')};
-  for (const std::wstring& text : tooLarge)
+  for (const std::wstring& text : {L"32767.5"s, L"-32769"s, std::wstring(253, L'9')})
     EXPECT_EQ(ErrorOf([&] { ToInteger16(text); }), errors::kOverflow) << text.substr(0, 9);
   for (int16_t stored : {-1, 3})
     EXPECT_EQ(ErrorOf([&] { CheckBoxState(stored); }), errors::kInvalidPropertyValue) << stored;
@@ -45,7 +40,7 @@ TEST(StoredNumber, RejectsWhatIsNotANumberOrTooLarge) {
 
 // A stored text shows as its entry; a text saves only when it is an entry's
 // exactly (case and blanks count).
-TEST(SettingsLists, EntriesRoundTripAndOnlyExactTextsMatch) {
+TEST(SettingsLists, EntriesRoundTripAndOnlyExactTextsOrTheDisplayNumberMatch) {
   for (const DisplayEntry& entry : kDisplayEntries) {
     EXPECT_EQ(DisplayStoredForText(entry.text), std::to_wstring(entry.index));
     EXPECT_EQ(DisplayTextForStored(std::to_wstring(entry.index)), entry.text);
@@ -60,9 +55,7 @@ TEST(SettingsLists, EntriesRoundTripAndOnlyExactTextsMatch) {
   }
   for (const wchar_t* stored : {L"MAX", L" 5.0", L""})
     EXPECT_EQ(FrameRateTextForStored(stored), std::nullopt) << stored;
-}
-
-TEST(SettingsDisplayMode, StoredTextMatchesAsANumber) {
+  // The display mode's stored text matches as a number.
   const struct {
     std::wstring stored;
     std::optional<std::wstring> shown;
