@@ -12,7 +12,6 @@
 namespace {
 
 using namespace vintrel;
-using fuzz::Require;
 
 // The index fed in chunks of 0 to 9 bytes must give what one feed gives.
 void CheckIndex(std::span<const uint8_t> bytes, const BinkExamination& file) {

@@ -23,7 +23,6 @@
 namespace {
 
 using namespace vintrel;
-using fuzz::Require;
 
 const auto IsBlank = [](wchar_t ch) { return ch == L' ' || ch == L'\t'; };
 
@@ -64,8 +63,7 @@ void CheckOwnCommandLine(const std::wstring& line, const std::wstring& quote) {
           "a file, part of the arguments with no quote character, exactly when there are any");
 }
 
-void CheckPlayerCommandLine(std::wstring folder, const std::wstring& filePath,
-                            fuzz::FuzzInput& in) {
+void CheckPlayerCommandLine(std::wstring folder, const std::wstring& filePath, FuzzInput& in) {
   std::erase(folder, L'"');  // a path cannot hold one, so the player's name is never escaped
   const std::wstring player = PlayerPath(folder);
   Options options;
@@ -107,7 +105,7 @@ void CheckStoredText(const std::wstring& text) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  vintrel::fuzz::FuzzInput in{data, size};
+  vintrel::FuzzInput in{data, size};
   const std::wstring first = in.Text();
   const std::wstring second = in.Text();
   CheckOwnCommandLine(first, second.empty() ? L"\"" : second);

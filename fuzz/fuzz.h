@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-namespace vintrel::fuzz {
+namespace vintrel {
 
 // A broken promise is a finding like a crash: libFuzzer keeps the input.
 inline void Require(bool condition, const char* what) {
@@ -33,4 +33,4 @@ struct FuzzInput {
   }
 };
 
-}  // namespace vintrel::fuzz
+}  // namespace vintrel

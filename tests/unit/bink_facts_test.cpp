@@ -22,15 +22,13 @@ BikSpec Whole(std::string signature = "BIK", char revision = 'i', bool extra = f
               uint32_t frames = 30, uint32_t frameBytes = 100) {
   BikSpec spec{signature, revision, frames, 100, 640, 480, 30000, 1001};
   spec.tracks = {{44100, kBikStereo | kBikSixteenBit | 0x1000, 4000, 7}, {22050, 0, 900, {}}};
-  spec.extraField = extra;
-  spec.frameBytes = frameBytes;
-  spec.keyframeEvery = 10;
+  spec.extraField = extra, spec.frameBytes = frameBytes, spec.keyframeEvery = 10;
   return spec;
 }
 
 // BIK k and KB2 i to k carry a field after the track count that moves the
 // tracks by four bytes. Every field is read as all of its four bytes.
-TEST(BinkFacts, EveryRevisionOfBothFormats) {
+TEST(BinkFacts, EveryRevisionOfBothFormatsAndTheDerivedFigures) {
   for (const std::string format : {"BIK", "KB2"}) {
     for (char revision = format == "BIK" ? 'b' : 'a'; revision <= 'k'; ++revision) {
       SCOPED_TRACE(format + revision);
@@ -45,9 +43,7 @@ TEST(BinkFacts, EveryRevisionOfBothFormats) {
       EXPECT_EQ(d.facts.tracks.at(1), (BinkTrack{900, 22050, 0, 1, 8, AudioCodec::rdft, 1}));
     }
   }
-}
-
-TEST(BinkFacts, DurationBitrateAndRate) {
+  // Duration, bitrate and the rate as shown, at the edges of the arithmetic.
   struct Case {
     uint32_t frames, num, den;
     uint64_t fileSize, ms, bitrate;
@@ -78,28 +74,27 @@ TEST(BinkIntegrity, FirstProblemIsNamed) {
     return bytes;
   };
   struct Case {
-    std::string name;
+    std::string name, problem;
     std::vector<uint8_t> bytes;
-    std::string problem;
     uint64_t keyframes;
   } cases[] = {
-      {"whole", whole, "", 3},
-      {"million frames", MakeBikHeader(Whole("BIK", 'i', false, 1000000, 2)), "", 100000},
-      {"empty", {}, "пустой файл (0 байт)", 0},
-      {"short header", with(20), "заголовок обрезан: 20 байт из 44", 0},
-      {"short tracks", with(50), "заголовок обрезан: 50 байт из 68", 0},
-      {"256 tracks", MakeBikHeader({.tracks = std::vector<AudioTrackSpec>(256), .frameBytes = 1}),
-       "", 0},
-      {"257 tracks", MakeBikHeader({.tracks = std::vector<AudioTrackSpec>(257)}),
-       "заголовок повреждён: звуковых дорожек 257 (не больше 256)", 0},
-      {"truncated", with(2000), "обрезан: 2 000 байт из 3 192", 3},
-      {"longer", with(3193), "длиннее заявленного: 3 193 байт вместо 3 192", 3},
-      {"index longer than file", MakeBikHeader(Whole("BIK", 'i', false, 30, 0)),
-       "индекс кадров длиннее файла: записей 31 с байта 68", 0},
-      {"first inside index", with(3192, 0, 100 | 1), "индекс кадров нарушен на кадре 1", 3},
-      {"frame 17 empty", with(3192, 17, 192 + 1600), "индекс кадров нарушен на кадре 17", 3},
-      {"past the end", with(3192, 29, 4000), "индекс кадров нарушен на кадре 29", 3},
-      {"ends early", with(3192, 30, 3100), "индекс кадров нарушен на кадре 30", 3},
+      {"whole", "", whole, 3},
+      {"million frames", "", MakeBikHeader(Whole("BIK", 'i', false, 1000000, 2)), 100000},
+      {"empty", "пустой файл (0 байт)", {}, 0},
+      {"short header", "заголовок обрезан: 20 байт из 44", with(20), 0},
+      {"short tracks", "заголовок обрезан: 50 байт из 68", with(50), 0},
+      {"256 tracks", "",
+       MakeBikHeader({.tracks = std::vector<AudioTrackSpec>(256), .frameBytes = 1}), 0},
+      {"257 tracks", "заголовок повреждён: звуковых дорожек 257 (не больше 256)",
+       MakeBikHeader({.tracks = std::vector<AudioTrackSpec>(257)}), 0},
+      {"truncated", "обрезан: 2 000 байт из 3 192", with(2000), 3},
+      {"longer", "длиннее заявленного: 3 193 байт вместо 3 192", with(3193), 3},
+      {"index longer than file", "индекс кадров длиннее файла: записей 31 с байта 68",
+       MakeBikHeader(Whole("BIK", 'i', false, 30, 0)), 0},
+      {"first inside index", "индекс кадров нарушен на кадре 1", with(3192, 0, 100 | 1), 3},
+      {"frame 17 empty", "индекс кадров нарушен на кадре 17", with(3192, 17, 192 + 1600), 3},
+      {"past the end", "индекс кадров нарушен на кадре 29", with(3192, 29, 4000), 3},
+      {"ends early", "индекс кадров нарушен на кадре 30", with(3192, 30, 3100), 3},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -161,8 +156,7 @@ TEST(Bikinfo, ArgumentsAndVideoNames) {
 // is checked end to end.
 TEST(PanelText, LabelsOfEveryFormatAndOfAFileThatIsNotBink) {
   BikSpec graySilent = Whole("KB2", 'j', true);
-  graySilent.tracks.clear();
-  graySilent.videoFlags = kBikGrayVideo;
+  graySilent.tracks.clear(), graySilent.videoFlags = kBikGrayVideo;
   const std::pair<std::vector<uint8_t>, PanelTexts> cases[] = {
       {MakeBikHeader(Whole("BIK", 'k', true)),
        {L"Цвет", L"100", L"480", L"640", L"30", L"30", L"2", L"16", L"44100", true}},

@@ -14,26 +14,23 @@ namespace {
 // the C runtime: backslashes are literal unless a quote follows, then 2n give
 // n and the quote ends the argument, 2n+1 give n and a literal quote.
 TEST(PlayerCommandLine, QuotesTheFileSoItArrivesAsOneArgument) {
-  const struct {
-    const wchar_t *path, *quoted;
-  } cases[] = {{LR"(C:\Мои видео\it's a clip.bik)", LR"("C:\Мои видео\it's a clip.bik")"},
-               {LR"(C:\folder\)", LR"("C:\folder\\")"},
-               {LR"(C:\two\\)", LR"("C:\two\\\\")"},
-               {LR"(a\"b)", LR"("a\\\"b")"}};
-  for (const auto& c : cases) EXPECT_EQ(QuoteArgument(c.path), c.quoted) << c.path;
+  const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+      {LR"(C:\Мои видео\it's a clip.bik)", LR"("C:\Мои видео\it's a clip.bik")"},
+      {LR"(C:\folder\)", LR"("C:\folder\\")"},
+      {LR"(C:\two\\)", LR"("C:\two\\\\")"},
+      {LR"(a\"b)", LR"("a\\\"b")"}};
+  for (const auto& [path, quoted] : cases) EXPECT_EQ(QuoteArgument(path), quoted) << path;
 
   EXPECT_EQ(BuildPlayerCommandLine(PlayerPath(L"C:\\V W\\"), L"C:\\a b.bik", L" /R /F"),
             LR"("C:\V W\vintrel.dll" "C:\a b.bik" /R /F)");
-}
-
-TEST(Switches, CheckedBoxesInTheirOwnOrderThenTheListsExactTexts) {
+  // The switches: checked boxes in their own order, then the lists' exact texts.
   using States = std::map<std::wstring, int>;
   States all;
   for (const OptionSpec& option : kOptions) all[option.key] = 1;
   const struct {
     States states;
     const wchar_t *display, *rate, *expected;
-  } cases[] = {
+  } switches[] = {
       {{}, L"В окне", L"Авто", L""},
       {all, L"1024x768", L"30.0", L" /R /C /P /N /J /Z /L /S /Q /I100 /W-1 /G /K /D11 /F30.0"},
       {{{L"ie", 1}, {L"we", 1}}, L"В окне", L"Максимум", L" /I100 /W-1 /F"},
@@ -43,7 +40,7 @@ TEST(Switches, CheckedBoxesInTheirOwnOrderThenTheListsExactTexts) {
       {{}, L"320x200", L"60.0", L" /D1 /F60.0"},
       {{}, L"800x600 ", L" 30.0", L""},
       {{}, L"320x400", L"максимум", L" /D3"}};
-  for (const auto& c : cases) {
+  for (const auto& c : switches) {
     SCOPED_TRACE(testing::Message() << c.states.size() << " options, " << c.display);
     Options options{{}, c.display, c.rate};
     for (size_t i = 0; i < kOptions.size(); ++i)

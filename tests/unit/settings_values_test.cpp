@@ -16,15 +16,12 @@ const std::wstring kCutRead = L"1" + std::wstring(kLongestStoredText - 1, L' ');
 
 // The longest text a read returns whole is still a number.
 TEST(StoredNumber, PlainDecimalsRoundHalvesToEvenOthersAreRefused) {
-  const struct {
-    const wchar_t* text;
-    int expected;
-  } cases[] = {
+  const std::pair<const wchar_t*, int> cases[] = {
       {L"+2", 2},  {L"\t -7 ", -7},      {L"007", 7},         {L"0.5", 0},
       {L"1.5", 2}, {L"-3.5", -4},        {L".6", 1},          {L"2.", 2},
       {L"2.5", 2}, {L"2.5000000001", 3}, {L"32767.4", 32767}, {L"-32768.5", -32768},
   };
-  for (const auto& c : cases) EXPECT_EQ(ToInteger16(c.text), c.expected) << c.text;
+  for (const auto& [text, value] : cases) EXPECT_EQ(ToInteger16(text), value) << text;
   EXPECT_EQ(ToInteger16(kCutRead.substr(0, kLongestStoredText - 1)), 1);
   // A read that filled its buffer may have cut off what made it junk.
   using namespace std::string_literals;
@@ -56,16 +53,14 @@ TEST(SettingsLists, EntriesRoundTripAndOnlyExactTextsOrTheDisplayNumberMatch) {
   for (const wchar_t* stored : {L"MAX", L" 5.0", L""})
     EXPECT_EQ(FrameRateTextForStored(stored), std::nullopt) << stored;
   // The display mode's stored text matches as a number.
-  const struct {
-    std::wstring stored;
-    std::optional<std::wstring> shown;
-  } cases[] = {
+  const std::pair<std::wstring, std::optional<std::wstring>> cases[] = {
       {L"011", L"1024x768"},   {L" +11.0 ", L"1024x768"},
       {L"13", L"1280x1024"},   {L"-0", L"В окне"},
       {L"14", std::nullopt},   {L"-1", std::nullopt},
       {L"11.5", std::nullopt}, {std::wstring(200, L'9'), std::nullopt},
   };
-  for (const auto& c : cases) EXPECT_EQ(DisplayTextForStored(c.stored), c.shown) << c.stored;
+  for (const auto& [stored, shown] : cases)
+    EXPECT_EQ(DisplayTextForStored(stored), shown) << stored;
   for (const wchar_t* junk : {L"", L"11x", L"1024x768"})
     EXPECT_EQ(ErrorOf([&] { DisplayTextForStored(junk); }), errors::kTypeMismatch) << junk;
 }
