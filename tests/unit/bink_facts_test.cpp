@@ -105,7 +105,7 @@ TEST(BinkIntegrity, FirstProblemIsNamed) {
   }
 }
 
-TEST(BinkReport, JsonAndCsvForms) {
+TEST(BinkReport, JsonAndCsvFormsAndBikinfoArguments) {
   BikSpec spec{"BIK", 'k', 2, 10, 320, 240, 25, 1, 0x00100000};
   spec.tracks = {{48000, kBikSixteenBit, 500, 3}};
   spec.extraField = true, spec.frameBytes = 10, spec.keyframeEvery = 1;
@@ -136,9 +136,6 @@ TEST(BinkReport, JsonAndCsvForms) {
             "gray,alpha,keyframes,tracks,audio,whole,problem\n"
             "\"a,b.bik\",bink1,k,320,240,2,25/1,0.080,10,9200,0,1,2,1,48000:1:16:rdft:3,1,\n"
             "t,,,,,,,,,,,,,,,0,не видео Bink\n");
-}
-
-TEST(Bikinfo, ArgumentsAndVideoNames) {
   using Args = std::vector<std::filesystem::path>;
   std::string error;
   const auto ok = ParseBikinfoArgs({"--json", "-r", "a", "--", "-b"}, error);
@@ -152,9 +149,16 @@ TEST(Bikinfo, ArgumentsAndVideoNames) {
   for (const auto& [name, video] : names) EXPECT_EQ(IsVideoName(name), video) << name;
 }
 
+std::string Listed(std::string_view path, const BinkExamination& file) {
+  std::string text;
+  for (const auto& [label, value] : details_layout::Rows(path, file))
+    text += label + "|" + value + "\n";
+  return text;
+}
+
 // What the panel and the details window show; which label shows which text
 // is checked end to end.
-TEST(PanelText, LabelsOfEveryFormatAndOfAFileThatIsNotBink) {
+TEST(PanelAndDetails, EveryFormatEveryTrackAndAFileThatIsNotBink) {
   BikSpec graySilent = Whole("KB2", 'j', true);
   graySilent.tracks.clear(), graySilent.videoFlags = kBikGrayVideo;
   const std::pair<std::vector<uint8_t>, PanelTexts> cases[] = {
@@ -168,16 +172,6 @@ TEST(PanelText, LabelsOfEveryFormatAndOfAFileThatIsNotBink) {
   for (const auto& [bytes, texts] : cases)
     EXPECT_EQ(PanelTextsFor(ExamineBytes(bytes)), texts) << texts.frameType << bytes.size();
   EXPECT_EQ(LeadingBytesText(std::string("B\0\xEF\t~", 5)), L"B??~");
-}
-
-std::string Listed(std::string_view path, const BinkExamination& file) {
-  std::string text;
-  for (const auto& [label, value] : details_layout::Rows(path, file))
-    text += label + "|" + value + "\n";
-  return text;
-}
-
-TEST(DetailsRows, EveryFactEveryTrackAndTheVerdict) {
   std::vector<uint8_t> bytes = MakeBikHeader(Whole("KB2", 'j', true));
   EXPECT_EQ(Listed("D:\\клип.bk2", ExamineBytes(bytes)),
             "Файл|D:\\клип.bk2\n"

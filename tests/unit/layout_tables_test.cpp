@@ -87,10 +87,7 @@ TEST(LayoutTables, ControlsLieInsideTheirFramesAndNeverOnEachOther) {
       }
     }
   }
-}
-
-// Rounded to the nearest pixel, halves up, below zero as above.
-TEST(LayoutTables, TwipsConvertAtTheRealDpi) {
+  // Rounded to the nearest pixel, halves up, below zero as above.
   EXPECT_EQ(ui::TwipsToPixels(255, 120), 21);  // 21.25 rounds down
   EXPECT_EQ(ui::TwipsToPixels(7, 96), 0);      // under half a pixel
   EXPECT_EQ(ui::TwipsToPixels(8, 96), 1);

@@ -13,7 +13,7 @@ namespace {
 // Expected forms follow the documented splitting of CommandLineToArgvW and
 // the C runtime: backslashes are literal unless a quote follows, then 2n give
 // n and the quote ends the argument, 2n+1 give n and a literal quote.
-TEST(PlayerCommandLine, QuotesTheFileSoItArrivesAsOneArgument) {
+TEST(PlayerCommandLine, TheFileQuotedTheSwitchesInOrderAndTheStartFolder) {
   const std::pair<const wchar_t*, const wchar_t*> cases[] = {
       {LR"(C:\Мои видео\it's a clip.bik)", LR"("C:\Мои видео\it's a clip.bik")"},
       {LR"(C:\folder\)", LR"("C:\folder\\")"},
@@ -47,13 +47,10 @@ TEST(PlayerCommandLine, QuotesTheFileSoItArrivesAsOneArgument) {
       options.states[i] = c.states.contains(kOptions[i].key) ? c.states.at(kOptions[i].key) : 0;
     EXPECT_EQ(BuildSwitches(options), c.expected);
   }
-}
-
-// The player starts in the file's folder: a drive's root keeps its separator
-// ("C:" alone is the drive's current folder), doubled separators before the
-// name go.
-TEST(FolderOf, FolderOfTheFileOrNothing) {
-  const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+  // The player starts in the file's folder: a drive's root keeps its separator
+  // ("C:" alone is the drive's current folder), doubled separators before the
+  // name go.
+  const std::pair<const wchar_t*, const wchar_t*> folders[] = {
       {L"C:\\Видео\\мой фильм.bik", L"C:\\Видео"},
       {L"C:/videos/intro.bik", L"C:/videos"},
       {L"\\\\server\\share\\intro.bik", L"\\\\server\\share"},
@@ -65,7 +62,7 @@ TEST(FolderOf, FolderOfTheFileOrNothing) {
       {L"", L""},
       {L"intro.bik", L""},
       {L"C:intro.bik", L""}};
-  for (const auto& [path, folder] : cases) EXPECT_EQ(FolderOf(path), folder) << path;
+  for (const auto& [path, folder] : folders) EXPECT_EQ(FolderOf(path), folder) << path;
 }
 
 }  // namespace

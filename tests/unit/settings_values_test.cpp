@@ -37,7 +37,7 @@ TEST(StoredNumber, PlainDecimalsRoundHalvesToEvenOthersAreRefused) {
 
 // A stored text shows as its entry; a text saves only when it is an entry's
 // exactly (case and blanks count).
-TEST(SettingsLists, EntriesRoundTripAndOnlyExactTextsOrTheDisplayNumberMatch) {
+TEST(SettingsValues, ListEntriesCheckBoxStatesAndTheRecoveryInItsOrder) {
   for (const DisplayEntry& entry : kDisplayEntries) {
     EXPECT_EQ(DisplayStoredForText(entry.text), std::to_wstring(entry.index));
     EXPECT_EQ(DisplayTextForStored(std::to_wstring(entry.index)), entry.text);
@@ -63,9 +63,6 @@ TEST(SettingsLists, EntriesRoundTripAndOnlyExactTextsOrTheDisplayNumberMatch) {
     EXPECT_EQ(DisplayTextForStored(stored), shown) << stored;
   for (const wchar_t* junk : {L"", L"11x", L"1024x768"})
     EXPECT_EQ(ErrorOf([&] { DisplayTextForStored(junk); }), errors::kTypeMismatch) << junk;
-}
-
-TEST(SettingsStored, CheckBoxStatesAndTheRecoveryInItsOrder) {
   for (int state : {0, 1})
     EXPECT_EQ(StoredTextForState(CheckBoxState(state)), std::to_wstring(state));
   EXPECT_EQ(StoredTextForState(CheckBoxState(2)), std::nullopt);
