@@ -25,9 +25,9 @@ TEST(StoredNumber, PlainDecimalsRoundHalvesToEvenOthersAreRefused) {
   EXPECT_EQ(ToInteger16(kCutRead.substr(0, kLongestStoredText - 1)), 1);
   // A read that filled its buffer may have cut off what made it junk.
   using namespace std::string_literals;
-  const std::wstring ones(kLongestStoredText, L'1');
-  for (const std::wstring& text : {L"   "s, L"1a"s, L"-."s, L"1.2.3"s, L"- 1"s, L"1e3"s, L"1,5"s,
-                                   L"\x0661"s, L"1\0002"s, kCutRead, ones})
+  for (const std::wstring& text :
+       {L"   "s, L"1a"s, L"-."s, L"1.2.3"s, L"- 1"s, L"1e3"s, L"1,5"s, L"\x0661"s, L"1\0002"s,
+        kCutRead, std::wstring(kLongestStoredText, L'1')})
     EXPECT_EQ(ErrorOf([&] { ToInteger16(text); }), errors::kTypeMismatch) << text.substr(0, 9);
   for (const std::wstring& text : {L"32767.5"s, L"-32769"s, std::wstring(253, L'9')})
     EXPECT_EQ(ErrorOf([&] { ToInteger16(text); }), errors::kOverflow) << text.substr(0, 9);
