@@ -274,7 +274,7 @@ Figure MeasurePlay(const Plan& plan) {
   spec.fpsNumerator = 30;
   spec.fpsDenominator = 1;
   const fs::path clip = folder.path / L"clip.bik";
-  WriteFile(clip, MakeBikHeader(spec));
+  WriteFile(clip, BikBytes(spec));
 
   // The file is chosen once through the open dialog, as a user would.
   Program program(folder.path / L"vintrel.exe");

@@ -16,13 +16,13 @@
 #include "common/app_error.h"
 #include "fuzz.h"
 #include "playback/player_command.h"
+#include "probes.h"
 #include "settings/settings_values.h"
 #include "settings/stored_number.h"
 
 namespace {
 
 using namespace vintrel;
-using fuzz::Require;
 
 const auto IsBlank = [](wchar_t ch) { return ch == L' ' || ch == L'\t'; };
 
@@ -63,8 +63,7 @@ void CheckOwnCommandLine(const std::wstring& line, const std::wstring& quote) {
           "a file, part of the arguments with no quote character, exactly when there are any");
 }
 
-void CheckPlayerCommandLine(std::wstring folder, const std::wstring& filePath,
-                            fuzz::FuzzInput& in) {
+void CheckPlayerCommandLine(std::wstring folder, const std::wstring& filePath, FuzzInput& in) {
   std::erase(folder, L'"');  // a path cannot hold one, so the player's name is never escaped
   const std::wstring player = PlayerPath(folder);
   Options options;
@@ -81,27 +80,16 @@ void CheckPlayerCommandLine(std::wstring folder, const std::wstring& filePath,
           "the player gets back its name, the file and the switches");
 }
 
-// The conversion's value, or nothing and the number it refused with.
-template <typename F>
-auto Try(F&& f, int& error) -> std::optional<decltype(f())> {
-  try {
-    return f();
-  } catch (const AppError& e) {
-    error = e.number();
-    return std::nullopt;
-  }
-}
-
 void CheckStoredText(const std::wstring& text) {
-  int numberError = 0, integerError = 0;
-  const auto number = Try([&] { return ToNumber(text); }, numberError);
-  const auto integer = Try([&] { return ToInteger16(text); }, integerError);
-  if (!number) {
+  double x = 0;
+  int16_t integer = 0;
+  const int numberError = ErrorOf([&] { x = ToNumber(text); });
+  const int integerError = ErrorOf([&] { integer = ToInteger16(text); });
+  if (numberError != 0) {
     Require(numberError == errors::kTypeMismatch && integerError == numberError,
             "what is no number is a type mismatch to both conversions");
     return;
   }
-  const double x = *number;
   const std::string ascii(text.begin(), text.end());
   char* end = nullptr;
   const double expected = std::strtod(ascii.c_str(), &end);
@@ -109,15 +97,15 @@ void CheckStoredText(const std::wstring& text) {
               std::string_view(end).find_first_not_of(" \t") == std::string_view::npos &&
               (x == expected || (std::isinf(expected) && std::isinf(x))),
           "an accepted number is ASCII, read to its end by strtod, and strtod's value");
-  Require(integer ? std::fabs(x - *integer) <= 0.5
-                  : integerError == errors::kOverflow && (x >= 32767.5 || x <= -32768.5),
+  Require(integerError == 0 ? std::fabs(x - integer) <= 0.5
+                            : integerError == errors::kOverflow && (x >= 32767.5 || x <= -32768.5),
           "ToInteger16 rounds to the nearest and refuses only out of range");
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  vintrel::fuzz::FuzzInput in{data, size};
+  vintrel::FuzzInput in{data, size};
   const std::wstring first = in.Text();
   const std::wstring second = in.Text();
   CheckOwnCommandLine(first, second.empty() ? L"\"" : second);

@@ -4,14 +4,12 @@
 #include <cstdlib>
 #include <string>
 
-namespace vintrel::fuzz {
+namespace vintrel {
 
 // A broken promise is a finding like a crash: libFuzzer keeps the input.
 inline void Require(bool condition, const char* what) {
-  if (!condition) {
-    std::fprintf(stderr, "broken promise: %s\n", what);
-    std::abort();
-  }
+  if (!condition)
+    std::fprintf(stderr, "broken promise: %s\n", what), std::abort();
 }
 
 // Reads the fuzzer's bytes front to back. Text comes out mostly as single
@@ -35,4 +33,4 @@ struct FuzzInput {
   }
 };
 
-}  // namespace vintrel::fuzz
+}  // namespace vintrel

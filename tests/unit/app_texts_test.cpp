@@ -17,7 +17,7 @@ using about_layout::AboutCaption;
 using about_layout::IsOpenableLink;
 using about_layout::MailtoTarget;
 
-TEST(Captions, ComposeFromTheProgramIdentity) {
+TEST(WindowTexts, CaptionsSafeLinksAndTheMessageBoxIcon) {
   EXPECT_EQ(MainWindowCaption(L"vintrel", {1, 2, 48}, L"ООО Ромашка"),
             L"VINTREL ver 1.2.48  ООО Ромашка");
   EXPECT_EQ(AboutCaption(L"Vintrel", {10, 0, 7}), L"О программе Vintrel ver 10.0.7");
@@ -28,20 +28,15 @@ TEST(Captions, ComposeFromTheProgramIdentity) {
   EXPECT_EQ(RecoveryStatusText(L"Несоответствие типа"),
             L"Настройки восстановлены. Ошибка номер 13: Несоответствие типа");
   EXPECT_EQ(UpperCase(L"vintrel-1.0 ёжик éÿ÷"), L"VINTREL-1.0 ЁЖИК Éÿ÷");
-}
-
-TEST(AboutLinks, OnlyWebPagesOverHttpsAndEmailOpen) {
+  // Only web pages over https and e-mail open from the About window.
   for (const wchar_t* target : {L"https://example.org/", L"HTTPS://x", L"mailto:a@b?Subject=О "})
     EXPECT_TRUE(IsOpenableLink(target)) << target;
   for (const wchar_t* target : {L"http://example.org/", L"file:///C:/x.exe", L"C:\\x.exe",
                                 L"\\\\server\\share\\x.exe", L"https:", L"mailto", L""})
     EXPECT_FALSE(IsOpenableLink(target)) << target;
-}
-
-// The program's icon makes the icon field the information icon, whichever
-// icon was asked for (0x30 holds both of the others' bits); the buttons,
-// default button and modality stay. Without it nothing changes.
-TEST(MessageBoxStyle, AnIconForcesTheInformationIconAndKeepsTheRest) {
+  // The program's icon makes the icon field the information icon, whichever
+  // icon was asked for (0x30 holds both of the others' bits); the buttons,
+  // default button and modality stay. Without it nothing changes.
   EXPECT_EQ(MessageBoxStyle(0x30, true), 0x40u);
   EXPECT_EQ(MessageBoxStyle(0x1124, true), 0x1144u);
   EXPECT_EQ(MessageBoxStyle(0x1124, false), 0x1124u);
@@ -51,10 +46,7 @@ TEST(MessageBoxStyle, AnIconForcesTheInformationIconAndKeepsTheRest) {
 // quotes, or after a lone one, or the whole rest; two adjacent quotes name an
 // empty file, which playing then asks for.
 TEST(CommandLine, TheFileIsBetweenTheFirstTwoQuotesOrTheWholeText) {
-  const struct {
-    std::wstring line;
-    std::optional<std::wstring> file;
-  } cases[] = {
+  const std::pair<std::wstring, std::optional<std::wstring>> cases[] = {
       {LR"("C:\Program Files\V\vintrel.exe" "D:\a b.bik")", LR"(D:\a b.bik)"},
       {LR"(C:\V\vintrel.exe   D:\a b.bik  )", LR"(D:\a b.bik)"},
       {LR"("C:\V\v.exe"D:\x.bik)", LR"(D:\x.bik)"},
@@ -66,8 +58,8 @@ TEST(CommandLine, TheFileIsBetweenTheFirstTwoQuotesOrTheWholeText) {
       {LR"(v.exe /x "C:\Видео\клип.bik)", LR"(C:\Видео\клип.bik)"},
       {L"v.exe " + std::wstring(100000, L'"'), L""},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(FileFromArguments(ArgumentsPart(c.line), L"\""), c.file) << c.line.substr(0, 40);
+  for (const auto& [line, file] : cases)
+    EXPECT_EQ(FileFromArguments(ArgumentsPart(line), L"\""), file) << line.substr(0, 40);
 }
 
 }  // namespace

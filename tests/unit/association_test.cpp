@@ -38,9 +38,9 @@ struct FakeStore : RegistryStore {
   long DeleteKey(ClassesRoot root, const std::wstring& key) override {
     if (const long error = Refused(false, root, key))
       return error;
-    if (!In(root).contains(key))
-      return kErrorFileNotFound;
-    return HasSubKeys(root, key) ? kErrorAccessDenied : (In(root).erase(key), kErrorSuccess);
+    return !In(root).contains(key) ? kErrorFileNotFound
+           : HasSubKeys(root, key) ? kErrorAccessDenied
+                                   : (In(root).erase(key), kErrorSuccess);
   }
   std::optional<std::wstring> ReadDefaultValue(ClassesRoot root, const std::wstring& key) override {
     return In(root).contains(key) ? In(root)[key] : std::nullopt;

@@ -21,24 +21,19 @@ using ui::ControlKind;
 using ui::ControlSpec;
 
 struct Design {
-  const char* name;
   std::span<const ControlSpec> controls;
   int widthTwips, heightTwips;
+  const char* name;
   // The About window's description ends one pixel below the top of the "URL"
   // row; everywhere else neighbours share nothing.
   int sharedEdgeTwips;
 };
 
+// The window's controls, client size and name.
+#define WINDOW(ns) \
+  ns##_layout::Controls(), ns##_layout::kClientWidthTwips, ns##_layout::kClientHeightTwips, #ns
 const Design kDesigns[] = {
-    {"main", main_layout::Controls(), main_layout::kClientWidthTwips,
-     main_layout::kClientHeightTwips, 0},
-    {"settings", settings_layout::Controls(), settings_layout::kClientWidthTwips,
-     settings_layout::kClientHeightTwips, 0},
-    {"about", about_layout::Controls(), about_layout::kClientWidthTwips,
-     about_layout::kClientHeightTwips, 15},
-    {"details", details_layout::Controls(), details_layout::kClientWidthTwips,
-     details_layout::kClientHeightTwips, 0},
-};
+    {WINDOW(main), 0}, {WINDOW(settings), 0}, {WINDOW(about), 15}, {WINDOW(details), 0}};
 
 struct PixelRect {
   int left, top, right, bottom;
@@ -92,10 +87,7 @@ TEST(LayoutTables, ControlsLieInsideTheirFramesAndNeverOnEachOther) {
       }
     }
   }
-}
-
-// Rounded to the nearest pixel, halves up, below zero as above.
-TEST(Twips, ConvertAtTheRealDpi) {
+  // Rounded to the nearest pixel, halves up, below zero as above.
   EXPECT_EQ(ui::TwipsToPixels(255, 120), 21);  // 21.25 rounds down
   EXPECT_EQ(ui::TwipsToPixels(7, 96), 0);      // under half a pixel
   EXPECT_EQ(ui::TwipsToPixels(8, 96), 1);

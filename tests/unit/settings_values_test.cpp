@@ -6,48 +6,30 @@
 #include <vector>
 
 #include "common/app_error.h"
+#include "probes.h"
 
 namespace vintrel {
 namespace {
-
-// The number of the AppError that `convert` throws; 0 when it throws none.
-template <typename Convert>
-int ErrorOf(Convert convert) {
-  try {
-    convert();
-  } catch (const AppError& error) {
-    return error.number();
-  }
-  return 0;
-}
 
 // What a read returns for "1" followed by more blanks than it takes.
 const std::wstring kCutRead = L"1" + std::wstring(kLongestStoredText - 1, L' ');
 
 // The longest text a read returns whole is still a number.
-TEST(StoredNumber, PlainDecimalsRoundHalvesToEven) {
-  const struct {
-    const wchar_t* text;
-    int expected;
-  } cases[] = {
+TEST(StoredNumber, PlainDecimalsRoundHalvesToEvenOthersAreRefused) {
+  const std::pair<const wchar_t*, int> cases[] = {
       {L"+2", 2},  {L"\t -7 ", -7},      {L"007", 7},         {L"0.5", 0},
       {L"1.5", 2}, {L"-3.5", -4},        {L".6", 1},          {L"2.", 2},
       {L"2.5", 2}, {L"2.5000000001", 3}, {L"32767.4", 32767}, {L"-32768.5", -32768},
   };
-  for (const auto& c : cases) EXPECT_EQ(ToInteger16(c.text), c.expected) << c.text;
+  for (const auto& [text, value] : cases) EXPECT_EQ(ToInteger16(text), value) << text;
   EXPECT_EQ(ToInteger16(kCutRead.substr(0, kLongestStoredText - 1)), 1);
-}
-
-// A read that filled its buffer may have cut off what made it junk.
-TEST(StoredNumber, RejectsWhatIsNotANumberOrTooLarge) {
-  std::vector<std::wstring> notNumbers{L"   ", L"1a",  L"-.",     L"1.2.3",      L"- 1",
-                                       L"1e3", L"1,5", L"\x0661", {L"1\0002", 3}};
-  notNumbers.push_back(kCutRead);
-  notNumbers.push_back(std::wstring(kLongestStoredText, L'1'));
-  for (const std::wstring& text : notNumbers)
+  // A read that filled its buffer may have cut off what made it junk.
+  using namespace std::string_literals;
+  for (const std::wstring& text :
+       {L"   "s, L"1a"s, L"-."s, L"1.2.3"s, L"- 1"s, L"1e3"s, L"1,5"s, L"\x0661"s, L"1\0002"s,
+        kCutRead, std::wstring(kLongestStoredText, L'1')})
     EXPECT_EQ(ErrorOf([&] { ToInteger16(text); }), errors::kTypeMismatch) << text.substr(0, 9);
-  const std::wstring tooLarge[] = {L"32767.5", L"-32769", std::wstring(253, L'9')};
-  for (const std::wstring& text : tooLarge)
+  for (const std::wstring& text : {L"32767.5"s, L"-32769"s, std::wstring(253, L'9')})
     EXPECT_EQ(ErrorOf([&] { ToInteger16(text); }), errors::kOverflow) << text.substr(0, 9);
   for (int16_t stored : {-1, 3})
     EXPECT_EQ(ErrorOf([&] { CheckBoxState(stored); }), errors::kInvalidPropertyValue) << stored;
@@ -55,7 +37,7 @@ TEST(StoredNumber, RejectsWhatIsNotANumberOrTooLarge) {
 
 // A stored text shows as its entry; a text saves only when it is an entry's
 // exactly (case and blanks count).
-TEST(SettingsLists, EntriesRoundTripAndOnlyExactTextsMatch) {
+TEST(SettingsValues, ListEntriesCheckBoxStatesAndTheRecoveryInItsOrder) {
   for (const DisplayEntry& entry : kDisplayEntries) {
     EXPECT_EQ(DisplayStoredForText(entry.text), std::to_wstring(entry.index));
     EXPECT_EQ(DisplayTextForStored(std::to_wstring(entry.index)), entry.text);
@@ -70,24 +52,17 @@ TEST(SettingsLists, EntriesRoundTripAndOnlyExactTextsMatch) {
   }
   for (const wchar_t* stored : {L"MAX", L" 5.0", L""})
     EXPECT_EQ(FrameRateTextForStored(stored), std::nullopt) << stored;
-}
-
-TEST(SettingsDisplayMode, StoredTextMatchesAsANumber) {
-  const struct {
-    std::wstring stored;
-    std::optional<std::wstring> shown;
-  } cases[] = {
+  // The display mode's stored text matches as a number.
+  const std::pair<std::wstring, std::optional<std::wstring>> cases[] = {
       {L"011", L"1024x768"},   {L" +11.0 ", L"1024x768"},
       {L"13", L"1280x1024"},   {L"-0", L"В окне"},
       {L"14", std::nullopt},   {L"-1", std::nullopt},
       {L"11.5", std::nullopt}, {std::wstring(200, L'9'), std::nullopt},
   };
-  for (const auto& c : cases) EXPECT_EQ(DisplayTextForStored(c.stored), c.shown) << c.stored;
+  for (const auto& [stored, shown] : cases)
+    EXPECT_EQ(DisplayTextForStored(stored), shown) << stored;
   for (const wchar_t* junk : {L"", L"11x", L"1024x768"})
     EXPECT_EQ(ErrorOf([&] { DisplayTextForStored(junk); }), errors::kTypeMismatch) << junk;
-}
-
-TEST(SettingsStored, CheckBoxStatesAndTheRecoveryInItsOrder) {
   for (int state : {0, 1})
     EXPECT_EQ(StoredTextForState(CheckBoxState(state)), std::to_wstring(state));
   EXPECT_EQ(StoredTextForState(CheckBoxState(2)), std::nullopt);
