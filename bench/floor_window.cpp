@@ -3,6 +3,8 @@
 // top-level window and run its message loop.
 #include <windows.h>
 
+#include "ui/start_phases.h"
+
 namespace {
 
 LRESULT CALLBACK FloorProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -16,6 +18,7 @@ LRESULT CALLBACK FloorProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
+  VINTREL_START_PHASE("main");
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = FloorProc;
   windowClass.hInstance = instance;
@@ -29,8 +32,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
                       CW_USEDEFAULT, 420, 260, nullptr, nullptr, instance, nullptr);
   if (!window)
     return 1;
+  VINTREL_START_PHASE("window");
   ShowWindow(window, show);
   UpdateWindow(window);
+  VINTREL_START_PHASE("painted");
   MSG message;
   while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);

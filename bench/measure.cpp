@@ -201,67 +201,82 @@ Figure MeasureStartup(const Plan& plan) {
   return figure;
 }
 
+namespace {
+
+// The marks a program leaves at exit (ui/start_phases.h), in the order of
+// start-up; the floor leaves only some of them.
+constexpr const char* kMarks[] = {"main", "controls", "icons", "window", "painted", "load"};
+constexpr const char* kPhases[] = {
+    "process start, until wWinMain", "common controls",
+    "the program's icons",           "main window and its controls",
+    "showing it: the first paint",   "settings file, the rest of the load step",
+    "until its window answers"};
+constexpr size_t kPhaseCount = std::size(kPhases);
+
+// One start of `exe`, split at its marks; a phase it has no mark for takes no time.
+std::vector<double> PhaseTimes(const fs::path& exe, const fs::path& log, bool withStatusLine) {
+  DeleteFileW(log.c_str());
+  LONGLONG at[kPhaseCount + 1] = {};
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  at[0] = now.QuadPart;
+  {
+    Program program(exe);
+    WaitUntilAnswering(program, withStatusLine);
+    QueryPerformanceCounter(&now);
+    at[kPhaseCount] = now.QuadPart;
+  }  // closed, and its marks written
+  FILE* marks = nullptr;
+  PollUntil([&] { return (marks = _wfopen(log.c_str(), L"r")) != nullptr; }, "the marks");
+  char name[32];
+  long long ticks = 0;
+  while (std::fscanf(marks, "%31s %lld", name, &ticks) == 2) {
+    for (size_t i = 0; i < std::size(kMarks); ++i)
+      if (std::strcmp(name, kMarks[i]) == 0)
+        at[i + 1] = ticks;
+  }
+  std::fclose(marks);
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  std::vector<double> times;
+  for (size_t i = 1; i <= kPhaseCount; ++i) {
+    if (at[i] == 0)
+      at[i] = at[i - 1];
+    times.push_back(1000.0 * static_cast<double>(at[i] - at[i - 1]) /
+                    static_cast<double>(frequency.QuadPart));
+  }
+  times.push_back(1000.0 * static_cast<double>(at[kPhaseCount] - at[0]) /
+                  static_cast<double>(frequency.QuadPart));
+  return times;
+}
+
+}  // namespace
+
 std::string MeasurePhases(const Plan& plan) {
   const Folder folder(L"vintrel-bench-phases");
   const fs::path log = folder.path / L"phases.log";
-  // Inherited by the program: where its marks go at exit.
+  // Inherited by the programs: where their marks go at exit.
   SetEnvironmentVariableW(L"VINTREL_PHASE_LOG", log.c_str());
-  static const char* const kMarks[] = {"main", "controls", "icons", "window", "load"};
-  static const char* const kPhases[] = {"process start, until wWinMain",
-                                        "common controls",
-                                        "the program's icons",
-                                        "main window and its controls",
-                                        "showing it, settings and load step",
-                                        "first paint, until it answers"};
-  constexpr size_t kCount = std::size(kPhases);
-  std::vector<Series> phases(kCount);
-  Series whole, floor;
-  LARGE_INTEGER frequency;
-  QueryPerformanceFrequency(&frequency);
-  const auto ms = [&](LONGLONG ticks) { return 1000.0 * ticks / frequency.QuadPart; };
+  std::vector<Series> program(kPhaseCount + 1), floor(kPhaseCount + 1);
   for (int run = 0; run < plan.warmup + plan.runs; ++run) {
-    DeleteFileW(log.c_str());
-    LONGLONG at[kCount + 1];
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    at[0] = now.QuadPart;
-    {
-      Program program(folder.path / L"vintrel.exe");
-      WaitUntilAnswering(program, true);
-      QueryPerformanceCounter(&now);
-      at[kCount] = now.QuadPart;
-    }  // closed, and its marks written
-    FILE* marks = nullptr;
-    PollUntil([&] { return (marks = _wfopen(log.c_str(), L"r")) != nullptr; }, "the marks");
-    char name[32];
-    long long ticks = 0;
-    size_t found = 0;
-    while (std::fscanf(marks, "%31s %lld", name, &ticks) == 2) {
-      for (size_t i = 0; i < std::size(kMarks); ++i) {
-        if (std::strcmp(name, kMarks[i]) == 0) {
-          at[i + 1] = ticks;
-          ++found;
-        }
-      }
-    }
-    std::fclose(marks);
-    if (found != std::size(kMarks))
-      throw std::runtime_error("the program left incomplete marks");
-    const double bare = StartUntilIdle(folder.path / L"bench_floor_window.exe", false);
+    const auto mine = PhaseTimes(folder.path / L"vintrel.exe", log, true);
+    const auto bare = PhaseTimes(folder.path / L"bench_floor_window.exe", log, false);
     if (run < plan.warmup)
       continue;
-    for (size_t i = 0; i < kCount; ++i) phases[i].ms.push_back(ms(at[i + 1] - at[i]));
-    whole.ms.push_back(ms(at[kCount] - at[0]));
-    floor.ms.push_back(bare);
+    for (size_t i = 0; i <= kPhaseCount; ++i) {
+      program[i].ms.push_back(mine[i]);
+      floor[i].ms.push_back(bare[i]);
+    }
   }
   SetEnvironmentVariableW(L"VINTREL_PHASE_LOG", nullptr);
 
   // Medians of each phase, which need not add up to the median of the whole.
-  std::string table = "| Start-up phase | median (min-max) |\n|---|---|\n";
-  for (size_t i = 0; i < kCount; ++i)
-    table += std::string("| ") + kPhases[i] + " | " + phases[i].Summary() + " |\n";
-  table += "| whole start-up | " + whole.Summary() + " |\n";
-  table += "| floor: one empty window | " + floor.Summary() + " |";
+  std::string table =
+      "| Start-up phase | vintrel.exe: median (min-max) | one empty window |\n|---|---|---|\n";
+  for (size_t i = 0; i <= kPhaseCount; ++i)
+    table += std::string("| ") + (i < kPhaseCount ? kPhases[i] : "whole start-up") + " | " +
+             program[i].Summary() + " | " + floor[i].Summary() + " |\n";
+  table.pop_back();
   return table;
 }
 

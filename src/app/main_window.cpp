@@ -24,6 +24,7 @@
 #include "settings/settings_dialog.h"
 #include "settings/settings_file.h"
 #include "ui/controls.h"
+#include "ui/start_phases.h"
 #include "ui/unique_handle.h"
 
 namespace vintrel {
@@ -78,6 +79,7 @@ bool MainWindow::Load(std::wstring_view arguments) {
   ::ShowWindow(hwnd(), SW_SHOWNORMAL);
   ::UpdateWindow(hwnd());
   ::SetFocus(Item(main_ids::Command1));
+  VINTREL_START_PHASE("painted");
 
   // The error trap: the first failure abandons the rest of the caption and
   // option work and is reported on the status line, never in a box.
