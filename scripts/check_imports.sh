@@ -18,13 +18,20 @@ for program in "$@"; do
     status=1
     continue
   fi
-  dlls=$("$objdump" -p "$program" | sed -n 's/^[[:space:]]*DLL Name: //p')
+  imports=$("$objdump" -p "$program")
+  dlls=$(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$imports")
   foreign=$(grep -viE "^($allowed)\.dll$" <<<"$dlls")
   if [[ -n "$foreign" ]]; then
     echo "check_imports: $(basename "$program") imports DLLs that a planted copy could replace:" $foreign
     status=1
   else
     echo "check_imports: $(basename "$program"):" $dlls
+  fi
+  # libssp's stack guard seeds itself through CryptoAPI, which loads a whole
+  # crypto provider at every start; the programs bring their own guard.
+  if grep -q 'CryptAcquireContext' <<<"$imports"; then
+    echo "check_imports: $(basename "$program") seeds a stack guard through CryptoAPI (libssp)"
+    status=1
   fi
 done
 exit $status
