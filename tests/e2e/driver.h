@@ -158,21 +158,17 @@ inline int CountPixels(HWND hwnd, COLORREF color) {
   GetWindowRect(hwnd, &r);
   const ui::UniqueScreenDc screen(GetDC(nullptr));
   int count = 0;
-  for (int y = r.top; y < r.bottom; ++y) {
+  for (int y = r.top; y < r.bottom; ++y)
     for (int x = r.left; x < r.right; ++x) count += GetPixel(screen.get(), x, y) == color;
-  }
   return count;
 }
 
 inline std::wstring ClipboardText() {
-  std::wstring text;
   Require(WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000), "clipboard busy");
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-      text = chars;
-      GlobalUnlock(data);
-    }
-  }
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  const auto* chars = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
+  const std::wstring text = chars ? chars : L"";
+  GlobalUnlock(data);  // nothing locked: a harmless failure
   CloseClipboard();
   return text;
 }
@@ -272,17 +268,16 @@ inline bool WaitIni(const wchar_t* key, const wchar_t* value) {
   return WaitUntil([&] { return IniValue(key) == value; });
 }
 
-inline std::optional<std::wstring> RegValue(const std::wstring& key, const wchar_t* name = L"") {
+// The default value of a key of HKEY_CLASSES_ROOT: none when there is no such
+// key, "" when the key has no default value.
+inline std::optional<std::wstring> RegValue(const std::wstring& key) {
+  ui::UniqueRegKey handle;
   wchar_t value[1024] = {};
   DWORD size = sizeof value - sizeof(wchar_t);
-  if (RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), name, RRF_RT_REG_SZ, nullptr, value, &size))
+  if (RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, handle.put()))
     return {};
+  RegGetValueW(handle.get(), nullptr, L"", RRF_RT_REG_SZ, nullptr, value, &size);
   return value;
-}
-
-inline bool KeyExists(const std::wstring& key) {
-  ui::UniqueRegKey handle;
-  return !RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, handle.put());
 }
 
 inline void SetRegValue(const std::wstring& key, const std::wstring& value) {
@@ -326,14 +321,15 @@ inline fs::path BinFolder() {
 
 // A header with these fields (and one audio track when rate is not 0).
 inline BikSpec Clip(uint32_t frames, uint32_t maxFrame, uint32_t width, uint32_t height,
-                    uint32_t fpsNumerator, uint32_t fpsDenominator, uint16_t rate = 0,
-                    uint16_t audioFlags = kBikStereo | kBikSixteenBit, uint32_t videoFlags = 0) {
-  BikSpec spec;
-  spec.frameCount = frames, spec.maxFrameSize = maxFrame, spec.width = width, spec.height = height;
-  spec.fpsNumerator = fpsNumerator, spec.fpsDenominator = fpsDenominator;
-  spec.videoFlags = videoFlags;
+                    uint32_t fpsNumerator, uint32_t fpsDenominator, uint16_t rate = 0) {
+  BikSpec spec{.frameCount = frames,
+               .maxFrameSize = maxFrame,
+               .width = width,
+               .height = height,
+               .fpsNumerator = fpsNumerator,
+               .fpsDenominator = fpsDenominator};
   if (rate)
-    spec.tracks = {{rate, audioFlags, 4096}};
+    spec.tracks = {{rate, kBikStereo | kBikSixteenBit, 4096}};
   return spec;
 }
 
@@ -351,19 +347,17 @@ class E2e : public ::testing::Test {
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     root_ = BinFolder().parent_path() / L"e2e-work" /
             (std::string(test->test_suite_name()) + "." + test->name());
-    UseAppFolder(L"app");
+    std::error_code ignored;  // what a crashed run left may reach beyond MAX_PATH
+    fs::remove_all(L"\\\\?\\" + root_.wstring(), ignored);
+    // A blank and Cyrillic letters, where an unquoted or narrow path would break.
+    app_ = (root_ / L"Program Files\\Видео плеер").make_preferred();
+    fs::create_directories(app_);
+    fs::copy_file(BinFolder() / L"vintrel.exe", Exe());
+    fs::copy_file(BinFolder() / L"recorder.exe", Player());
   }
   void TearDown() override {
     if (process_)
       TerminateProcess(process_.get(), 1), WaitForSingleObject(process_.get(), 5000);
-  }
-  void UseAppFolder(const fs::path& relative) {  // the program moves there
-    std::error_code ignored;  // what a crashed run left may reach beyond MAX_PATH
-    fs::remove_all(L"\\\\?\\" + root_.wstring(), ignored);
-    app_ = (root_ / relative).make_preferred();
-    fs::create_directories(app_);
-    fs::copy_file(BinFolder() / L"vintrel.exe", Exe());
-    fs::copy_file(BinFolder() / L"recorder.exe", Player());
   }
   fs::path Exe() const { return app_ / L"vintrel.exe"; }
   fs::path Player() const { return app_ / L"vintrel.dll"; }
