@@ -36,6 +36,12 @@ class Files : public E2e {
     Send(main_, WM_NULL);
     ExpectPanel(L"", L"  0 0 0 0 0 0 0 0 ", false);
   }
+  // A drop that is taken: its first file is shown.
+  void DropShown(const std::vector<std::wstring>& files) const {
+    Drop(files);
+    Require(WaitUntil([&] { return Text(Main(bikfile)) == files[0]; }), "the drop was not taken");
+    Send(main_, WM_NULL);
+  }
   // A right-click on the "Видео" frame; picks the item `n` places down.
   void PickFromMenu(int n) const {
     RECT frame{};
@@ -55,7 +61,7 @@ class Files : public E2e {
   }
 };
 
-TEST_F(Files, PanelShowsTheHeaderOrTheFileIsReportedAndTheDialogStartsInTheLastFolder) {
+TEST_F(Files, ChosenOrDroppedFileShowsItsHeaderOrIsReportedAndItsFactsAreCopiedAndListed) {
   const fs::path colour = AddBik(L"папка A\\clip.bik", kColour);
   const fs::path silent =
       AddBik(L"папка A\\silent.bik", Clip(1234, 150000, 640, 480, 100000, 3337));
@@ -102,15 +108,18 @@ TEST_F(Files, PanelShowsTheHeaderOrTheFileIsReportedAndTheDialogStartsInTheLastF
   Browse(file2);
   PickFromMenu(0);
   const std::wstring copied = ClipboardText();
-  EXPECT_NE(copied.find(L"KB2j    640x480"), std::wstring::npos) << copied;
-  EXPECT_NE(copied.find(L"  целый        " + file2.wstring() + L"\r\n"), std::wstring::npos)
-      << copied;
-  EXPECT_NE(copied.find(L"дорожка 1: 44100 Гц, стерео, 16 бит"), std::wstring::npos) << copied;
-  EXPECT_NE(copied.find(L"дорожка 2: 22050 Гц, моно, 8 бит, RDFT, id 5"), std::wstring::npos);
+  for (const std::wstring& row : std::vector<std::wstring>{
+           L"KB2j    640x480", L"  целый        " + file2.wstring() + L"\r\n",
+           L"дорожка 1: 44100 Гц, стерео, 16 бит", L"дорожка 2: 22050 Гц, моно, 8 бит, RDFT, id 5"})
+    EXPECT_NE(copied.find(row), std::wstring::npos) << row << L" in " << copied;
   // Ctrl+C from a button copies too; the path box keeps its own copy.
   OpenClipboard(nullptr), EmptyClipboard(), CloseClipboard();
+  // Waits for the program's copy without opening the clipboard, which would
+  // refuse it to the program meanwhile.
+  const DWORD before = GetClipboardSequenceNumber();
   PostMessageW(Main(Command1), WM_CHAR, 3, 1);
-  EXPECT_TRUE(WaitUntil([&] { return ClipboardText() == copied; }));
+  EXPECT_TRUE(WaitUntil([&] { return GetClipboardSequenceNumber() != before; }));
+  EXPECT_EQ(ClipboardText(), copied);
   PickFromMenu(1);
   const HWND details = WindowWith(pid_, details_ids::List);
   EXPECT_EQ(GetWindow(details, GW_OWNER), main_);
@@ -126,41 +135,30 @@ TEST_F(Files, PanelShowsTheHeaderOrTheFileIsReportedAndTheDialogStartsInTheLastF
   // current, so both menu items are greyed and nothing is copied.
   const wchar_t* pipeName = L"\\\\.\\pipe\\vintrel-e2e";
   const ui::UniqueFile pipe(CreateNamedPipeW(pipeName, PIPE_ACCESS_DUPLEX, 0, 1, 0, 0, 0, nullptr));
-  Drop({pipeName});
-  ASSERT_TRUE(WaitUntil([&] { return Text(Main(bikfile)) == pipeName; }));
-  Send(main_, WM_NULL);
+  DropShown({pipeName});
   EXPECT_FALSE(FindBox(pid_));
   OpenClipboard(nullptr), EmptyClipboard(), CloseClipboard();
   PickFromMenu(0);
   EXPECT_EQ(ClipboardText(), L"");
   Browse(Add(L"empty.bik", ""));
   ExpectNotBink();
-}
 
-TEST_F(Files, DropShowsTheFirstFileEvenOnALongPathAndADroppedTextFileIsReported) {
+  // A drop: the first file is shown, and counts as chosen.
   const fs::path first = AddBik(L"перетащить\\first one.bik", kColour);
   const fs::path second = AddBik(L"перетащить\\second.bik");
-  Start();
   // What the shell needs to let a file be dropped at all.
   EXPECT_TRUE(GetWindowLongW(main_, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
-  Drop({first.wstring(), second.wstring()});
-  ASSERT_TRUE(WaitUntil([&] { return Text(Main(bikfile)) == first.wstring(); }));
-  Send(main_, WM_NULL);
+  DropShown({first.wstring(), second.wstring()});
   ExpectPanel(first, kColourPanel, true);
   Browse(L"second.bik");  // a dropped file counts as chosen: the dialog starts there
   EXPECT_EQ(Text(Main(bikfile)), second.wstring());
 
   // A path longer than 260 characters (Wine 8's open dialog cannot take it) is shown and played.
-  std::wstring path = root_.wstring();
-  for (int depth = 0; depth < 4; ++depth) {
-    path += L"\\" + std::wstring(60, L'д') + std::to_wstring(depth);
-    CreateDirectoryW((L"\\\\?\\" + path).c_str(), nullptr);
-  }
-  path += L"\\long name.bik";
+  const std::wstring d60(60, L'д'), path = root_.wstring() + L"\\" + d60 + L"0\\" + d60 + L"1\\" +
+                                           d60 + L"2\\" + d60 + L"3\\long name.bik";
+  fs::create_directories(fs::path(L"\\\\?\\" + path).parent_path());
   ASSERT_TRUE(WriteFile(L"\\\\?\\" + path, BikBytes(kColour)));
-  Drop({path});
-  ASSERT_TRUE(WaitUntil([&] { return Text(Main(bikfile)) == path; }));
-  Send(main_, WM_NULL);
+  DropShown({path});
   ExpectPanel(path, kColourPanel, true);
   Click(Main(Command1));
   EXPECT_EQ(Plays(1)[0], PlayerArgs(path));

@@ -10,9 +10,11 @@ constexpr wchar_t kNoFile[] = L"Сначала необходимо выбрат
 
 using Play = E2e;
 
-// Blanks, Cyrillic letters and an apostrophe reach the player whole.
-TEST_F(Play, ChosenFileIsPlayedWithTheStoredSwitchesAndWithoutOneTheUserIsTold) {
+TEST_F(Play, ChosenOrGivenFileIsPlayedWithTheStoredSwitchesOrTheUserIsTold) {
+  // Blanks, Cyrillic letters and an apostrophe reach the player whole.
   const fs::path file = AddBik(L"мои клипы\\it's a clip.bik");
+  const std::wstring path = AddBik(L"мои клипы\\intro movie.bik").wstring(),
+                     quoted = L"\"" + path + L"\"";
   Start();
   ExpectError(Press(Main(Command1)), kNoFile);
   EXPECT_EQ(Status(), L" /R /C /I100 /D9 /F") << "the switches show";
@@ -20,11 +22,7 @@ TEST_F(Play, ChosenFileIsPlayedWithTheStoredSwitchesAndWithoutOneTheUserIsTold) 
   Click(Main(Command1));
   EXPECT_EQ(Plays(1), std::vector<Args>{PlayerArgs(file)}) << "nothing played without a file";
   EXPECT_FALSE(WaitExit(0)) << "the program goes on after starting the player";
-}
 
-TEST_F(Play, FileOnTheCommandLineIsPlayedAndTheProgramEnds) {
-  const std::wstring path = AddBik(L"мои клипы\\intro movie.bik").wstring(),
-                     quoted = L"\"" + path + L"\"";
   // Two quotes name no file: the program says so, waits, and ends.
   Start(L"\"\"", false);
   Box box = WaitBox(pid_);
@@ -36,10 +34,10 @@ TEST_F(Play, FileOnTheCommandLineIsPlayedAndTheProgramEnds) {
   // Started in the video's folder, as the shell does, unquoted: a relative
   // name is the file there, and "/F" is a file too, never a switch for the player.
   Start(L"intro movie.bik", false, fs::path(path).parent_path());
-  EXPECT_EQ(Plays(1)[0], PlayerArgs(path));
+  EXPECT_EQ(Plays(2)[1], PlayerArgs(path));
   EXPECT_TRUE(WaitExit()) << "the program ends by itself";
   Start(L"/F", false, fs::path(path).parent_path());
-  EXPECT_EQ(Plays(2)[1], PlayerArgs(fs::path(path).root_path() / L"F"));
+  EXPECT_EQ(Plays(3)[2], PlayerArgs(fs::path(path).root_path() / L"F"));
   // The player never starts there, where a planted DLL could wait for it.
   const std::string folders = ReadFile(app_ / L"folders.log");
   EXPECT_EQ(std::wstring_view(reinterpret_cast<const wchar_t*>(folders.data()), folders.size() / 2)
@@ -51,7 +49,7 @@ TEST_F(Play, FileOnTheCommandLineIsPlayedAndTheProgramEnds) {
   // the recovery rewrote it, or, when it still cannot be read, nothing.
   fs::remove(IniPath());
   Start(quoted, false);
-  EXPECT_EQ(Plays(3)[2], (Args{Player().wstring(), path, L"/R", L"/C", L"/D11"}));
+  EXPECT_EQ(Plays(4)[3], (Args{Player().wstring(), path, L"/R", L"/C", L"/D11"}));
   EXPECT_TRUE(WaitExit());
   WriteIni(std::string(kIni).replace(kIni.find("re=1"), 4, "re=99999"));
   Start(quoted, false);
@@ -71,7 +69,7 @@ TEST_F(Play, FileOnTheCommandLineIsPlayedAndTheProgramEnds) {
     EXPECT_NE(box.text.find(part), std::wstring::npos) << box.text;
   Answer(box);
   EXPECT_TRUE(WaitExit());
-  EXPECT_EQ(ReadCalls(app_ / L"calls.log").size(), 3u) << "nothing more was played";
+  EXPECT_EQ(ReadCalls(app_ / L"calls.log").size(), 4u) << "nothing more was played";
 }
 
 }  // namespace vintrel::e2e
