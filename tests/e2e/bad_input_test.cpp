@@ -37,10 +37,6 @@ TEST_F(BadInput, SettingsFileIsRecoveredOrReportedAndNeverSpills) {
   } cases[] = {
       {"", kWritable, kRecovered, nullptr, kRecoveredHead + "ee=0\r\nde=11\r\n",
        kRecoveredHead + "ee=0\r\nde=11\r\nfe=auto\r\n"},
-      // Every option is rewritten, the frame rate kept.
-      {"[main]\r\nre=0\r\npe=1\r\nce=0\r\nne=1\r\nje=0\r\nze=0\r\nke=0\r\nle=0\r\nse=0\r\n"
-       "qe=0\r\nie=0\r\nwe=0\r\nge=0\r\nde=\r\nfe=max\r\n",
-       kWritable, kRecovered, nullptr, kRecoveredHead + "de=11\r\nfe=max\r\nee=0\r\n", ""},
       // Nothing half-read is stored, at the start or at the close.
       {overflow, kWritable, L"6  Переполнение", nullptr, overflow, overflow},
       {junk + "\r\n" + ini, kWritable, L"0  ", L"800x600", "", ""},

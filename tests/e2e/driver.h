@@ -71,10 +71,9 @@ inline BikSpec Clip(uint32_t frames, uint32_t maxFrame, uint32_t width, uint32_t
 class E2e : public ::testing::Test {
  protected:
   static bool WaitUntil(const std::function<bool()>& done, int ms = 10000) {
-    for (const DWORD start = GetTickCount(); !done(); Sleep(20)) {
+    for (const DWORD start = GetTickCount(); !done(); Sleep(20))
       if (GetTickCount() - start > static_cast<DWORD>(ms))
         return false;
-    }
     return true;
   }
   static void Require(bool ok, const std::string& what) {
@@ -429,14 +428,12 @@ class E2e : public ::testing::Test {
   // As the shell hands a drop over: WM_DROPFILES with a DROPFILES block in the
   // program's memory (Wine turns no drag of another process into one).
   void Drop(const std::vector<std::wstring>& files) const {
-    std::wstring list;
-    for (const std::wstring& file : files) list += file + L'\0';
-    std::string block(sizeof(DROPFILES) + (list.size() + 1) * sizeof(wchar_t), '\0');
-    DROPFILES header{sizeof header, {10, 10}, FALSE, TRUE};
+    std::wstring block(sizeof(DROPFILES) / sizeof(wchar_t), L'\0');  // the header's room
+    for (const std::wstring& file : files) block += file + L'\0';
+    const DROPFILES header{sizeof header, {10, 10}, FALSE, TRUE};
     memcpy(block.data(), &header, sizeof header);
-    memcpy(block.data() + sizeof header, list.data(), list.size() * sizeof(wchar_t));
-    PostMessageW(main_, WM_DROPFILES, reinterpret_cast<WPARAM>(Remote(block.data(), block.size())),
-                 0);
+    const size_t size = (block.size() + 1) * sizeof(wchar_t);  // and the list's end
+    PostMessageW(main_, WM_DROPFILES, reinterpret_cast<WPARAM>(Remote(block.c_str(), size)), 0);
   }
   std::vector<Args> Plays(size_t atLeast = 0) const {  // starts of the stand-in player
     std::vector<Args> plays;
