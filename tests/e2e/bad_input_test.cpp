@@ -9,10 +9,10 @@ namespace vintrel::e2e {
 
 using BadInput = E2e;
 
-// Every option a recovery writes, but the display size.
-const std::string kRecoveredHead =
+// What a recovery writes at the start; the close adds the frame rate.
+const std::string kRecoveredFile =
     "[main]\r\nre=1\r\npe=0\r\nce=1\r\nne=0\r\nje=0\r\nze=0\r\nke=0\r\nle=0\r\nse=0\r\n"
-    "qe=0\r\nie=0\r\nwe=0\r\nge=0\r\n";
+    "qe=0\r\nie=0\r\nwe=0\r\nge=0\r\nee=0\r\nde=11\r\n";
 
 // Read-only files are held open so that Wine run as root is refused too; one
 // held without sharing cannot even be read, and is no reason for a recovery.
@@ -20,29 +20,25 @@ TEST_F(BadInput, SettingsFileIsRecoveredOrReportedAndNeverSpills) {
   std::string junk("\x00\xff\xfe\x01\r[\x80\x81=\x02\n\x7f==\r\n\x00\x00[ma", 22);
   for (int i = 0; i < 200; ++i) junk += static_cast<char>((i * 37 + 11) % 256);
   const std::string x300(300, 'x'), ini(kIni),
-      others = "note=" + x300 + "\r\n[other]\r\nkeep=" + x300 + "\r\n";
-  std::string overflow(kIni), longRate = ini + others;
-  overflow.replace(overflow.find("re=1"), 4, "re=99999");
-  longRate.replace(longRate.find("fe=max"), 6, "fe=" + x300);
-  std::string longRateStored = longRate;
-  longRateStored.replace(longRateStored.find("fe=" + x300), 303, "fe=auto");
-  const std::string longNumber = "[main]\r\nre=" + std::string(300, '1') + "\r\n" + others;
-  constexpr DWORD kWritable = ~0u;
+      others = "note=" + x300 + "\r\n[other]\r\nkeep=" + x300 + "\r\n",
+      overflow = std::string(kIni).replace(kIni.find("re=1"), 4, "re=99999"),
+      longRate = std::string(kIni).replace(kIni.find("fe=max"), 6, "fe=" + x300) + others,
+      longRateStored = std::string(kIni).replace(kIni.find("fe=max"), 6, "fe=auto") + others,
+      longNumber = "[main]\r\nre=" + std::string(300, '1') + "\r\n" + others;
   const struct {
-    std::string ini;  // "": no file
-    DWORD share;      // read-only and held open with this sharing, or kWritable
+    std::string ini;             // "": no file
+    std::optional<DWORD> share;  // read-only and held open with this sharing
     std::wstring status;
     const wchar_t* display;       // shown in the settings window; nullptr: not opened
     std::string started, closed;  // the file after the start and the close; "" unchecked
   } cases[] = {
-      {"", kWritable, kRecovered, nullptr, kRecoveredHead + "ee=0\r\nde=11\r\n",
-       kRecoveredHead + "ee=0\r\nde=11\r\nfe=auto\r\n"},
+      {"", {}, kRecovered, nullptr, kRecoveredFile, kRecoveredFile + "fe=auto\r\n"},
       // Nothing half-read is stored, at the start or at the close.
-      {overflow, kWritable, L"6  Переполнение", nullptr, overflow, overflow},
-      {junk + "\r\n" + ini, kWritable, L"0  ", L"800x600", "", ""},
-      {longRate, kWritable, L"0  ", L"800x600", "", longRateStored},
+      {overflow, {}, L"6  Переполнение", nullptr, overflow, overflow},
+      {junk + "\r\n" + ini, {}, L"0  ", L"800x600", "", ""},
+      {longRate, {}, L"0  ", L"800x600", "", longRateStored},
       // Read cut to 254 digits: what it lost could have been anything.
-      {longNumber, kWritable, kRecovered, nullptr, "", ""},
+      {longNumber, {}, kRecovered, nullptr, "", ""},
       // A session of changes that cannot be stored: the file's options play.
       {ini, FILE_SHARE_READ, L"0  ", L"800x600", "", ini},
       {"[main]\r\nre=yes\r\n", FILE_SHARE_READ, kRecovered, nullptr, "", "[main]\r\nre=yes\r\n"},
@@ -53,9 +49,9 @@ TEST_F(BadInput, SettingsFileIsRecoveredOrReportedAndNeverSpills) {
     fs::remove(IniPath());
     if (!c.ini.empty())
       WriteIni(c.ini);
-    const bool locked = c.share != kWritable;
+    const bool locked = c.share.has_value();
     SetFileAttributesW(IniPath().c_str(), locked ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
-    ui::UniqueFile holder(locked ? CreateFileW(IniPath().c_str(), GENERIC_READ, c.share, nullptr,
+    ui::UniqueFile holder(locked ? CreateFileW(IniPath().c_str(), GENERIC_READ, *c.share, nullptr,
                                                OPEN_EXISTING, 0, nullptr)
                                  : INVALID_HANDLE_VALUE);
     Start();
@@ -74,7 +70,7 @@ TEST_F(BadInput, SettingsFileIsRecoveredOrReportedAndNeverSpills) {
       Click(Main(main_ids::Command1));
       EXPECT_EQ(Plays(1)[0], PlayerArgs(clip)) << "the file's options play";
     }
-    EXPECT_FALSE(FindBox(pid_));
+    EXPECT_FALSE(WindowOf(pid_, IsBox));
     CloseAndExpectExit();
     holder.reset();
     SetFileAttributesW(IniPath().c_str(), FILE_ATTRIBUTE_NORMAL);

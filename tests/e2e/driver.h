@@ -17,7 +17,6 @@
 #include <fstream>
 #include <functional>
 #include <optional>
-#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -76,38 +75,34 @@ class E2e : public ::testing::Test {
         return false;
     return true;
   }
-  static void Require(bool ok, const std::string& what) {
+  template <typename T>
+  static T Require(T ok, const std::string& what) {  // passes `ok` on
     if (!ok)
       throw std::runtime_error(what);
+    return ok;
   }
 
   // ---- windows and controls of another process
 
-  static std::vector<HWND> TopWindows(DWORD pid) {  // the visible ones
-    std::vector<HWND> windows;  // a window that goes meanwhile may end the walk: callers poll
+  // The program's first visible top-level window that `wanted` accepts.
+  static HWND WindowOf(DWORD pid, const std::function<bool(HWND)>& wanted) {
     for (HWND hwnd = GetTopWindow(nullptr); hwnd; hwnd = GetWindow(hwnd, GW_HWNDNEXT)) {
-      DWORD owner = 0;
+      DWORD owner = 0;  // a window that goes meanwhile may end the walk: callers poll
       GetWindowThreadProcessId(hwnd, &owner);
-      if (owner == pid && IsWindowVisible(hwnd))
-        windows.push_back(hwnd);
+      if (owner == pid && IsWindowVisible(hwnd) && wanted(hwnd))
+        return hwnd;
     }
-    return windows;
+    return nullptr;
   }
-  // Waits for a top-level window holding the control.
-  static HWND WindowWith(DWORD pid, int controlId) {
+  static HWND WaitWindow(DWORD pid, const std::function<bool(HWND)>& wanted) {
     HWND found = nullptr;
-    Require(WaitUntil([&] {
-              for (HWND hwnd : TopWindows(pid)) found = GetDlgItem(hwnd, controlId) ? hwnd : found;
-              return found != nullptr;
-            }),
-            "no window with control " + std::to_string(controlId) + " appeared");
+    Require(WaitUntil([&] { return (found = WindowOf(pid, wanted)) != nullptr; }), "no window");
     return found;
   }
-  static HWND Item(HWND parent, int id) {
-    HWND hwnd = GetDlgItem(parent, id);
-    Require(hwnd, "no control " + std::to_string(id));
-    return hwnd;
+  static HWND WindowWith(DWORD pid, int controlId) {  // holding that control
+    return WaitWindow(pid, [&](HWND hwnd) { return GetDlgItem(hwnd, controlId) != nullptr; });
   }
+  static HWND Item(HWND parent, int id) { return Require(GetDlgItem(parent, id), "no control"); }
   // Throws if the window does not answer.
   static LRESULT Send(HWND hwnd, UINT message, WPARAM w = 0, LPARAM l = 0) {
     DWORD_PTR result = 0;
@@ -129,8 +124,8 @@ class E2e : public ::testing::Test {
     return name;
   }
   static void Click(HWND button) { PostMessageW(button, BM_CLICK, 0, 0); }
-  static bool Gone(HWND w) {
-    return WaitUntil([&] { return !IsWindow(w) || !IsWindowVisible(w); });
+  static bool Gone(HWND window) {
+    return WaitUntil([=] { return !IsWindowVisible(window); });
   }
   static HWND Focus(HWND window) {  // in the window's thread
     GUITHREADINFO info{};
@@ -162,8 +157,7 @@ class E2e : public ::testing::Test {
   }
   // Over the old text, key by key.
   static void Type(HWND combo, const std::wstring& text) {
-    HWND edit = FindWindowExW(combo, nullptr, L"Edit", nullptr);
-    Require(edit, "the list has no edit field");
+    HWND edit = Require(FindWindowExW(combo, nullptr, L"Edit", nullptr), "no edit field");
     Send(edit, EM_SETSEL, 0, -1);
     for (wchar_t c : text) Send(edit, WM_CHAR, c, 1);
   }
@@ -186,12 +180,13 @@ class E2e : public ::testing::Test {
       for (int x = r.left; x < r.right; ++x) count += GetPixel(screen.get(), x, y) == color;
     return count;
   }
-  static std::wstring ClipboardText() {
+  static std::wstring TakeClipboardText() {  // and empties the clipboard
     Require(WaitUntil([] { return OpenClipboard(nullptr) != FALSE; }, 2000), "clipboard busy");
     HANDLE data = GetClipboardData(CF_UNICODETEXT);
     const auto* chars = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
     const std::wstring text = chars ? chars : L"";
     GlobalUnlock(data);  // nothing locked: a harmless failure
+    EmptyClipboard();
     CloseClipboard();
     return text;
   }
@@ -200,27 +195,22 @@ class E2e : public ::testing::Test {
 
   // A "#32770" window with its text in static 0xFFFF and no file name field:
   // a message box, not the open dialog (the program's own windows have classes
-  // of their own). Its first static is its icon, shown or not.
-  static std::optional<Box> FindBox(DWORD pid) {
-    for (HWND hwnd : TopWindows(pid)) {
-      HWND text = GetDlgItem(hwnd, 0xFFFF), icon = FindWindowExW(hwnd, nullptr, L"Static", nullptr);
-      if (ClassOf(hwnd) != L"#32770" || !text || GetDlgItem(hwnd, kFileName))
-        continue;
-      try {
-        Box box{hwnd, Text(hwnd), Text(text), {}, IsWindowVisible(icon) ? icon : nullptr};
-        for (int id = IDOK; id <= IDCONTINUE; ++id)
-          if (GetDlgItem(hwnd, id))
-            box.buttons.push_back(id);
-        return box;
-      } catch (const std::runtime_error&) {  // gone while read
-      }
-    }
-    return {};
+  // of their own).
+  static bool IsBox(HWND hwnd) {
+    return ClassOf(hwnd) == L"#32770" && GetDlgItem(hwnd, 0xFFFF) && !GetDlgItem(hwnd, kFileName);
   }
   static Box WaitBox(DWORD pid) {
-    std::optional<Box> box;
-    Require(WaitUntil([&] { return (box = FindBox(pid)).has_value(); }), "no message box appeared");
-    return *box;
+    HWND hwnd = WaitWindow(pid, IsBox), icon = FindWindowExW(hwnd, nullptr, L"Static", nullptr);
+    // Its first static is its icon, shown or not.
+    Box box{hwnd,
+            Text(hwnd),
+            Text(GetDlgItem(hwnd, 0xFFFF)),
+            {},
+            IsWindowVisible(icon) ? icon : nullptr};
+    for (int id = IDOK; id <= IDCONTINUE; ++id)
+      if (GetDlgItem(hwnd, id))
+        box.buttons.push_back(id);
+    return box;
   }
   // Presses a button of the box and waits for the box to go.
   static void Answer(const Box& box, int button = IDOK) {
@@ -230,23 +220,16 @@ class E2e : public ::testing::Test {
 
   // ---- files, the settings file (%WINDIR%\vintrel.ini) and HKEY_CLASSES_ROOT
 
-  static fs::path IniPath() {
-    wchar_t windows[MAX_PATH];
-    return fs::path(std::wstring(windows, GetWindowsDirectoryW(windows, MAX_PATH))) /
-           L"vintrel.ini";
-  }
+  static fs::path IniPath() { return fs::path(_wgetenv(L"WINDIR")) / L"vintrel.ini"; }
   static std::string ReadFile(const fs::path& file) {  // "" when absent
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
   }
   static void WriteIni(std::string_view bytes) { Require(WriteFile(IniPath(), bytes), "no ini"); }
-  static std::optional<std::wstring> IniValue(const wchar_t* key) {
+  static std::wstring IniValue(const wchar_t* key) {  // "-" when absent
     wchar_t value[256] = {};
-    GetPrivateProfileStringW(L"main", key, L"\n", value, 256, IniPath().c_str());
-    return value == std::wstring(L"\n") ? std::nullopt : std::optional<std::wstring>(value);
-  }
-  static bool WaitIni(const wchar_t* key, const wchar_t* value) {
-    return WaitUntil([&] { return IniValue(key) == value; });
+    GetPrivateProfileStringW(L"main", key, L"-", value, 256, IniPath().c_str());
+    return value;
   }
   // The default value of a key: none when there is no such key, "" when the
   // key has no default value.
@@ -280,10 +263,10 @@ class E2e : public ::testing::Test {
   static std::vector<Args> ReadCalls(const fs::path& log) {
     std::vector<Args> calls;
     const std::string bytes = ReadFile(log);
-    std::wistringstream lines({reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2});
-    for (std::wstring line; std::getline(lines, line);) {
+    const std::wstring text(reinterpret_cast<const wchar_t*>(bytes.data()), bytes.size() / 2);
+    for (size_t at = 0, end; (end = text.find(L'\n', at)) != text.npos; at = end + 1) {
       int argc = 0;
-      wchar_t** argv = CommandLineToArgvW(line.c_str(), &argc);
+      wchar_t** argv = CommandLineToArgvW(text.substr(at, end - at).c_str(), &argc);
       calls.emplace_back(argv, argv + argc);
       LocalFree(argv);
     }
@@ -398,22 +381,22 @@ class E2e : public ::testing::Test {
     return Click(Main(button)), WindowWith(pid_, control);
   }
   HWND OpenSettings() const { return Open(main_ids::Command2, settings_ids::de1); }
-  HWND OpenAbout() const { return Open(main_ids::Command4, about_ids::Command1); }
   void CloseWindow(HWND window) const {  // its close box
     PostMessageW(window, WM_CLOSE, 0, 0);
     Require(Gone(window), "the window stayed");
   }
   Box Press(HWND button) const { return Click(button), WaitBox(pid_); }  // box left open
-  // "Ошибка!" with the program's icon and OK alone; answered unless `keep`.
-  void ExpectError(const Box& box, const std::wstring& text, bool keep = false) const {
+  // "Ошибка!" with the program's icon and OK alone, the main window out of
+  // reach until it is answered.
+  void ExpectError(const Box& box, const std::wstring& text) const {
     EXPECT_EQ(box.title, L"Ошибка!");
     EXPECT_EQ(box.text, text);
     EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
     const LRESULT own = Send(Main(main_ids::PicBullsEye), STM_GETICON);
     EXPECT_TRUE(box.icon && WaitUntil([&] { return Send(box.icon, STM_GETICON) == own; }, 2000))
         << "the box shows the program's own icon";
-    if (!keep)
-      Answer(box);
+    EXPECT_FALSE(IsWindowEnabled(main_));
+    Answer(box);
   }
   // A settings or About window: a small caption only, held by the main window.
   void ExpectModal(HWND window, const wchar_t* title, int focusId) const {

@@ -12,7 +12,7 @@ constexpr int kDpi = 144;
 class HighDpi : public E2e {
  protected:
   // Checks every visible control of `window` that shows a caption.
-  static void ExpectCaptionsFit(HWND window) {
+  static HWND ExpectCaptionsFit(HWND window) {
     const ui::UniqueFont font(CreateFontW(-MulDiv(8, kDpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0,
                                           DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Shell Dlg"));
     const ui::UniqueScreenDc screen(GetDC(nullptr));
@@ -42,34 +42,31 @@ class HighDpi : public E2e {
       const LONG type = GetWindowLongW(c, GWL_STYLE) & BS_TYPEMASK;
       const bool group = type == BS_GROUPBOX,
                  push = type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
-      if (kind == L"ComboBox") {
+      if (kind == L"ComboBox")
         for (const std::wstring& item : Items(c)) expectFits(item, r, 17 + 4 + 2, 0, false);
-      } else if (kind == L"msctls_statusbar32") {
+      else if (kind == L"msctls_statusbar32")
         bar = r;
-      } else if (kind == L"Static" && !text.empty()) {
+      else if (kind == L"Static" && !text.empty())
         expectFits(text, r, 0, 0, true);
-      } else if (kind == L"Button" && !text.empty()) {  // a check box: its square and gap first
+      else if (kind == L"Button" && !text.empty())  // a check box: its square and gap first
         expectFits(text, r, group ? 16 : push ? 6 : 17, push ? 4 : 0, !group && !push);
-      }
     }
     EXPECT_GE(bar.bottom - bar.top, bar.bottom ? -MulDiv(8, kDpi, 72) : 0)
         << "the bar grows with its font";
     for (const auto& [id, r] : shown)
       EXPECT_TRUE(bar.bottom == 0 || r.top >= bar.top || r.bottom <= bar.top + 1) << id;
+    return window;
   }
 };
 
 TEST_F(HighDpi, CaptionsOfEveryWindowFitAndTheStatusBarCoversNothing) {
-  const fs::path file = AddBik(L"clip.bik", Clip(15000, 168210, 1280, 1024, 25, 1, 44100));
   const ui::UniqueScreenDc screen(GetDC(nullptr));
   ASSERT_EQ(GetDeviceCaps(screen.get(), LOGPIXELSY), kDpi) << "ctest sets the screen's DPI";
   Start();
-  Browse(file);
+  Browse(AddBik(L"clip.bik", Clip(15000, 168210, 1280, 1024, 25, 1, 44100)));
   ExpectCaptionsFit(main_);
-  HWND settings = OpenSettings();
-  ExpectCaptionsFit(settings);
-  CloseWindow(settings);
-  ExpectCaptionsFit(OpenAbout());
+  CloseWindow(ExpectCaptionsFit(OpenSettings()));
+  ExpectCaptionsFit(Open(main_ids::Command4, about_ids::Command1));
 }
 
 }  // namespace vintrel::e2e
