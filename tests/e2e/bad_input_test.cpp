@@ -1,48 +1,83 @@
-// Input a careful user never gives and a real machine still produces: here a
-// read-only settings file. The program goes on, shows what it should and
-// keeps what was stored. (Junk settings files are among the start-up's
-// cases, a locked file and an over-long path among the browsing's, a foreign
-// .bik key among the association's.)
+// Input a careful user never gives and a real machine still produces: a
+// missing, broken, junk, read-only or locked settings file. The program
+// starts, recovers or reports, and never spills what it half read or what it
+// does not own. (A locked video, an over-long path and a pipe are among the
+// files' cases, a foreign .bik key among the association's.)
 #include "driver.h"
 
 namespace vintrel::e2e {
 
-using namespace main_ids;
 using BadInput = E2e;
 
-// Read-only, and held open so that Wine run as root is refused too; held
-// without sharing, it cannot even be read, and is no reason for a recovery.
-TEST_F(BadInput, ReadOnlyOrLockedSettingsFileIsLeftAsItWas) {
-  const std::tuple<std::string, DWORD, std::wstring> cases[] = {
-      {std::string(kIni), FILE_SHARE_READ, L"0  "},
-      {"[main]\r\nre=yes\r\n", FILE_SHARE_READ, kRecovered},
-      {std::string(kIni), 0, L"70  Файл настроек занят или недоступен: " + IniPath().wstring()},
+// What a recovery writes at the start; the close adds the frame rate.
+const std::string kRecoveredFile =
+    "[main]\r\nre=1\r\npe=0\r\nce=1\r\nne=0\r\nje=0\r\nze=0\r\nke=0\r\nle=0\r\nse=0\r\n"
+    "qe=0\r\nie=0\r\nwe=0\r\nge=0\r\nee=0\r\nde=11\r\n";
+
+// Read-only files are held open so that Wine run as root is refused too; one
+// held without sharing cannot even be read, and is no reason for a recovery.
+TEST_F(BadInput, SettingsFileIsRecoveredOrReportedAndNeverSpills) {
+  std::string junk("\x00\xff\xfe\x01\r[\x80\x81=\x02\n\x7f==\r\n\x00\x00[ma", 22);
+  for (int i = 0; i < 200; ++i) junk += static_cast<char>((i * 37 + 11) % 256);
+  const std::string x300(300, 'x'), ini(kIni),
+      others = "note=" + x300 + "\r\n[other]\r\nkeep=" + x300 + "\r\n",
+      overflow = std::string(kIni).replace(kIni.find("re=1"), 4, "re=99999"),
+      longRate = std::string(kIni).replace(kIni.find("fe=max"), 6, "fe=" + x300) + others,
+      longRateStored = std::string(kIni).replace(kIni.find("fe=max"), 6, "fe=auto") + others,
+      longNumber = "[main]\r\nre=" + std::string(300, '1') + "\r\n" + others;
+  const struct {
+    std::string ini;             // "": no file
+    std::optional<DWORD> share;  // read-only and held open with this sharing
+    std::wstring status;
+    const wchar_t* display;       // shown in the settings window; nullptr: not opened
+    std::string started, closed;  // the file after the start and the close; "" unchecked
+  } cases[] = {
+      {"", {}, kRecovered, nullptr, kRecoveredFile, kRecoveredFile + "fe=auto\r\n"},
+      // Nothing half-read is stored, at the start or at the close.
+      {overflow, {}, L"6  Переполнение", nullptr, overflow, overflow},
+      {junk + "\r\n" + ini, {}, L"0  ", L"800x600", "", ""},
+      {longRate, {}, L"0  ", L"800x600", "", longRateStored},
+      // Read cut to 254 digits: what it lost could have been anything.
+      {longNumber, {}, kRecovered, nullptr, "", ""},
+      // A session of changes that cannot be stored: the file's options play.
+      {ini, FILE_SHARE_READ, L"0  ", L"800x600", "", ini},
+      {"[main]\r\nre=yes\r\n", FILE_SHARE_READ, kRecovered, nullptr, "", "[main]\r\nre=yes\r\n"},
+      {ini, 0, L"70  Файл настроек занят или недоступен: " + IniPath().wstring(), nullptr, "", ini},
   };
-  for (const auto& [ini, share, status] : cases) {
-    SCOPED_TRACE(ini);
-    WriteIni(ini);
-    SetFileAttributesW(IniPath().c_str(), FILE_ATTRIBUTE_READONLY);
-    ui::UniqueFile holder(
-        CreateFileW(IniPath().c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING, 0, nullptr));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(&c - cases);
+    fs::remove(IniPath());
+    if (!c.ini.empty())
+      WriteIni(c.ini);
+    const bool locked = c.share.has_value();
+    SetFileAttributesW(IniPath().c_str(), locked ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
+    ui::UniqueFile holder(locked ? CreateFileW(IniPath().c_str(), GENERIC_READ, *c.share, nullptr,
+                                               OPEN_EXISTING, 0, nullptr)
+                                 : INVALID_HANDLE_VALUE);
     Start();
-    EXPECT_TRUE(WaitUntil([&] { return Status() == status; })) << Status();
-    if (status == L"0  ") {
+    EXPECT_TRUE(WaitUntil([&] { return Status() == c.status; })) << Status();
+    EXPECT_EQ(c.started.empty() ? "" : ReadFile(IniPath()), c.started);
+    if (c.display) {
       HWND settings = OpenSettings();
-      Click(Item(settings, settings_ids::ge));
-      EXPECT_TRUE(WaitUntil([&] { return Send(Item(settings, settings_ids::ge), BM_GETCHECK); }));
-      Select(Item(settings, settings_ids::de1), 0);
-      Click(Item(settings, settings_ids::Command2));
-      ASSERT_TRUE(Gone(settings));
+      EXPECT_EQ(Text(Item(settings, settings_ids::de1)), c.display);
+      if (locked)
+        Click(Item(settings, settings_ids::ge)), Select(Item(settings, settings_ids::de1), 0);
+      CloseWindow(settings);
+    }
+    if (locked && c.display) {
       const fs::path clip = AddBik(L"clip.bik");
       Browse(clip);
-      Click(Main(Command1));
+      Click(Main(main_ids::Command1));
       EXPECT_EQ(Plays(1)[0], PlayerArgs(clip)) << "the file's options play";
     }
-    EXPECT_FALSE(FindBox(pid_));
+    EXPECT_FALSE(WindowOf(pid_, IsBox));
     CloseAndExpectExit();
     holder.reset();
     SetFileAttributesW(IniPath().c_str(), FILE_ATTRIBUTE_NORMAL);
-    EXPECT_EQ(ReadFile(IniPath()), ini);
+    const std::string after = ReadFile(IniPath());
+    EXPECT_EQ(c.closed.empty() ? "" : after, c.closed);
+    EXPECT_EQ(c.ini.find("keep=") == std::string::npos,
+              after.find("[other]\r\nkeep=" + x300 + "\r\n") == std::string::npos);
   }
 }
 

@@ -1,6 +1,9 @@
 // "Обзор" and a drop as a user meets them: the real open dialog, the two
-// information frames, and the message for a file that is not Bink video.
+// information frames, the message for a file that is not Bink video, and the
+// panel's menu for a revision "k" or Bink 2 file: its facts copied as text
+// (from the menu and with Ctrl+C) and listed in "Сведения о файле…".
 #include "driver.h"
+#include "res/details_window_ids.h"
 
 namespace vintrel::e2e {
 
@@ -26,16 +29,31 @@ class Files : public E2e {
   }
   // The main window is out of reach until the box is answered; then the panel is clear.
   void ExpectNotBink() const {
-    const Box box = WaitBox(pid_);
-    ExpectError(box, L"Файл не является правильным файлом Bink видео.", true);
-    EXPECT_FALSE(IsWindowEnabled(main_));
-    Answer(box);
+    ExpectError(WaitBox(pid_), L"Файл не является правильным файлом Bink видео.");
     Send(main_, WM_NULL);
     ExpectPanel(L"", L"  0 0 0 0 0 0 0 0 ", false);
   }
+  // A drop that is taken: its first file is shown.
+  void DropShown(const std::vector<std::wstring>& files) const {
+    Drop(files);
+    Require(WaitUntil([&] { return Text(Main(bikfile)) == files[0]; }), "the drop was not taken");
+    Send(main_, WM_NULL);
+  }
+  // A right-click on the "Видео" frame; picks the item `n` places down.
+  void PickFromMenu(int n) const {
+    RECT frame{};
+    GetWindowRect(Main(Frame1), &frame);
+    PostMessageW(main_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(main_),
+                 MAKELPARAM(frame.left + 30, frame.top + 40));
+    HWND menu = WaitWindow(pid_, [](HWND w) { return ClassOf(w) == L"#32768"; });
+    for (int i = 0; i <= n; ++i) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(menu, WM_KEYDOWN, VK_RETURN, 0);
+    Require(Gone(menu), "the menu stays open");
+    Send(main_, WM_NULL);
+  }
 };
 
-TEST_F(Files, PanelShowsTheHeaderOrTheFileIsReportedAndTheDialogStartsInTheLastFolder) {
+TEST_F(Files, ChosenOrDroppedFileShowsItsHeaderOrIsReportedAndItsFactsAreCopiedAndListed) {
   const fs::path colour = AddBik(L"папка A\\clip.bik", kColour);
   const fs::path silent =
       AddBik(L"папка A\\silent.bik", Clip(1234, 150000, 640, 480, 100000, 3337));
@@ -46,21 +64,17 @@ TEST_F(Files, PanelShowsTheHeaderOrTheFileIsReportedAndTheDialogStartsInTheLastF
   Browse(L"silent.bik");
   ExpectPanel(silent, kSilentPanel, false);
 
-  // Cancel, or a name that does not exist, keeps what is shown; no message.
+  // Cancel keeps what is shown.
   CloseWindow(OpenDialog());
   Send(main_, WM_NULL);
   ExpectPanel(silent, kSilentPanel, false);
-  const fs::path missing = root_ / L"no such file.bik";
-  Browse(missing);
-  EXPECT_FALSE(FindBox(pid_));
-  ExpectPanel(missing, kSilentPanel, false);
 
-  // A file another program holds open without sharing: taken silently, read once free.
+  // A file that cannot be read (here one another program holds open without
+  // sharing) is taken silently, the facts shown kept; it is read once free.
   ui::UniqueFile holder(
       CreateFileW(colour.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-  ASSERT_TRUE(holder);
   Browse(colour);
-  EXPECT_FALSE(FindBox(pid_));
+  EXPECT_FALSE(WindowOf(pid_, IsBox));
   ExpectPanel(colour, kSilentPanel, false);
   holder.reset();
 
@@ -74,35 +88,63 @@ TEST_F(Files, PanelShowsTheHeaderOrTheFileIsReportedAndTheDialogStartsInTheLastF
   SetText(Item(dialog, kFileName), Add(L"notes.txt", "Just some notes, not video.\r\n").wstring());
   PostMessageW(dialog, WM_COMMAND, IDOK, 0);
   ExpectNotBink();
-  Browse(colour);
+
+  BikSpec two = Clip(1234, 150000, 640, 480, 100000, 3337, 44100);
+  two.signature = "KB2", two.version = 'j', two.extraField = true, two.frameBytes = 10;
+  two.tracks.push_back({22050, 0, 900, 5});
+  const fs::path file2 = AddBik(L"видео\\второй.bk2", two);
+  Browse(file2);
+  PickFromMenu(0);
+  const std::wstring copied = TakeClipboardText();
+  for (const std::wstring& row : std::vector<std::wstring>{
+           L"KB2j    640x480", L"  целый        " + file2.wstring() + L"\r\n",
+           L"дорожка 1: 44100 Гц, стерео, 16 бит", L"дорожка 2: 22050 Гц, моно, 8 бит, RDFT, id 5"})
+    EXPECT_NE(copied.find(row), std::wstring::npos) << row << L" in " << copied;
+  // Ctrl+C from a button copies too; the path box keeps its own copy.
+  // Waits for the program's copy without opening the clipboard, which would
+  // refuse it to the program meanwhile.
+  const DWORD before = GetClipboardSequenceNumber();
+  PostMessageW(Main(Command1), WM_CHAR, 3, 1);
+  EXPECT_TRUE(WaitUntil([&] { return GetClipboardSequenceNumber() != before; }));
+  EXPECT_EQ(TakeClipboardText(), copied);
+  PickFromMenu(1);
+  const HWND details = WindowWith(pid_, details_ids::List);
+  EXPECT_EQ(GetWindow(details, GW_OWNER), main_);
+  EXPECT_EQ(Text(details), L"Сведения о файле");
+  EXPECT_FALSE(IsWindowEnabled(main_));
+  // The rows' texts are checked where they are made: here, that every fact is listed.
+  EXPECT_EQ(Send(Item(details, details_ids::List), LVM_GETITEMCOUNT), 16);
+  Key(details, VK_ESCAPE);
+  EXPECT_TRUE(Gone(details));
+  EXPECT_TRUE(IsWindowEnabled(main_));
+
+  // A pipe would hold a read forever: it is unreadable, and no file is
+  // current, so both menu items are greyed and nothing is copied.
+  const wchar_t* pipeName = L"\\\\.\\pipe\\vintrel-e2e";
+  const ui::UniqueFile pipe(CreateNamedPipeW(pipeName, PIPE_ACCESS_DUPLEX, 0, 1, 0, 0, 0, nullptr));
+  DropShown({pipeName});
+  EXPECT_FALSE(WindowOf(pid_, IsBox));
+  PickFromMenu(0);
+  EXPECT_EQ(TakeClipboardText(), L"");
   Browse(Add(L"empty.bik", ""));
   ExpectNotBink();
-}
 
-TEST_F(Files, DropShowsTheFirstFileEvenOnALongPathAndADroppedTextFileIsReported) {
+  // A drop: the first file is shown, and counts as chosen.
   const fs::path first = AddBik(L"перетащить\\first one.bik", kColour);
   const fs::path second = AddBik(L"перетащить\\second.bik");
-  Start();
   // What the shell needs to let a file be dropped at all.
   EXPECT_TRUE(GetWindowLongW(main_, GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
-  Drop({first.wstring(), second.wstring()});
-  ASSERT_TRUE(WaitUntil([&] { return Text(Main(bikfile)) == first.wstring(); }));
-  Send(main_, WM_NULL);
+  DropShown({first.wstring(), second.wstring()});
   ExpectPanel(first, kColourPanel, true);
   Browse(L"second.bik");  // a dropped file counts as chosen: the dialog starts there
   EXPECT_EQ(Text(Main(bikfile)), second.wstring());
 
   // A path longer than 260 characters (Wine 8's open dialog cannot take it) is shown and played.
-  std::wstring path = root_.wstring();
-  for (int depth = 0; depth < 4; ++depth) {
-    path += L"\\" + std::wstring(60, L'д') + std::to_wstring(depth);
-    CreateDirectoryW((L"\\\\?\\" + path).c_str(), nullptr);
-  }
-  path += L"\\long name.bik";
+  const std::wstring d60(60, L'д'), path = root_.wstring() + L"\\" + d60 + L"0\\" + d60 + L"1\\" +
+                                           d60 + L"2\\" + d60 + L"3\\long name.bik";
+  fs::create_directories(fs::path(L"\\\\?\\" + path).parent_path());
   ASSERT_TRUE(WriteFile(L"\\\\?\\" + path, BikBytes(kColour)));
-  Drop({path});
-  ASSERT_TRUE(WaitUntil([&] { return Text(Main(bikfile)) == path; }));
-  Send(main_, WM_NULL);
+  DropShown({path});
   ExpectPanel(path, kColourPanel, true);
   Click(Main(Command1));
   EXPECT_EQ(Plays(1)[0], PlayerArgs(path));

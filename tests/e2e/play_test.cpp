@@ -10,22 +10,19 @@ constexpr wchar_t kNoFile[] = L"Сначала необходимо выбрат
 
 using Play = E2e;
 
-// Blanks, Cyrillic letters and an apostrophe reach the player whole.
-TEST_F(Play, ChosenFileIsPlayedWithTheStoredSwitchesAndWithoutOneTheUserIsTold) {
-  UseAppFolder(L"Program Files\\Видео плеер");
+TEST_F(Play, ChosenOrGivenFileIsPlayedWithTheStoredSwitchesOrTheUserIsTold) {
+  // Blanks, Cyrillic letters and an apostrophe reach the player whole.
   const fs::path file = AddBik(L"мои клипы\\it's a clip.bik");
+  const std::wstring path = AddBik(L"мои клипы\\intro movie.bik").wstring(),
+                     quoted = L"\"" + path + L"\"";
   Start();
   ExpectError(Press(Main(Command1)), kNoFile);
   EXPECT_EQ(Status(), L" /R /C /I100 /D9 /F") << "the switches show";
   Browse(file);
   Click(Main(Command1));
-  EXPECT_EQ(Plays(1)[0], PlayerArgs(file));
-  EXPECT_EQ(Plays().size(), 1u) << "nothing was played without a file";
+  EXPECT_EQ(Plays(1), std::vector<Args>{PlayerArgs(file)}) << "nothing played without a file";
   EXPECT_FALSE(WaitExit(0)) << "the program goes on after starting the player";
-}
 
-TEST_F(Play, FileOnTheCommandLineIsPlayedAndTheProgramEnds) {
-  const std::wstring path = AddBik(L"мои клипы\\intro movie.bik").wstring();
   // Two quotes name no file: the program says so, waits, and ends.
   Start(L"\"\"", false);
   Box box = WaitBox(pid_);
@@ -37,44 +34,39 @@ TEST_F(Play, FileOnTheCommandLineIsPlayedAndTheProgramEnds) {
   // Started in the video's folder, as the shell does, unquoted: a relative
   // name is the file there, and "/F" is a file too, never a switch for the player.
   Start(L"intro movie.bik", false, fs::path(path).parent_path());
-  EXPECT_EQ(Plays(1)[0], PlayerArgs(path));
+  EXPECT_EQ(Plays(2)[1], PlayerArgs(path));
   EXPECT_TRUE(WaitExit()) << "the program ends by itself";
   Start(L"/F", false, fs::path(path).parent_path());
-  EXPECT_EQ(Plays(2)[1], PlayerArgs(fs::path(path).root_path() / L"F"));
+  EXPECT_EQ(Plays(3)[2], PlayerArgs(fs::path(path).root_path() / L"F"));
   // The player never starts there, where a planted DLL could wait for it.
-  const std::string folders = ReadFile(app_ / L"folders.log");
-  EXPECT_EQ(std::wstring_view(reinterpret_cast<const wchar_t*>(folders.data()), folders.size() / 2)
-                .find(L"клипы"),
-            std::wstring::npos);
+  const std::string video(reinterpret_cast<const char*>(L"клипы"), 10);  // as the log has it
+  EXPECT_EQ(ReadFile(app_ / L"folders.log").find(video), std::string::npos);
   EXPECT_TRUE(WaitExit());
 
-  // Without the player: the message names it, and the program ends.
-  fs::remove(Player());
-  Start(L"\"" + path + L"\"", false);
-  box = WaitBox(pid_);
-  EXPECT_EQ(box.title, L"Ошибка!");
-  for (const std::wstring& part :
-       {std::wstring(L"Не удалось запустить проигрыватель"), Player().wstring()})
-    EXPECT_NE(box.text.find(part), std::wstring::npos) << box.text;
-  Answer(box);
-  EXPECT_TRUE(WaitExit());
-}
-
-// After a start-up that stopped at a bad value, a play uses the file as the
-// recovery rewrote it, or, when it still cannot be read, nothing.
-TEST_F(Play, AfterABrokenStartTheFileDecidesWhatPlays) {
-  const fs::path file = AddBik(L"clip.bik");
+  // After a start-up that stopped at a bad value, a play uses the file as
+  // the recovery rewrote it, or, when it still cannot be read, nothing.
   fs::remove(IniPath());
-  Start(L"\"" + file.wstring() + L"\"", false);
-  EXPECT_EQ(Plays(1)[0],
-            (Args{(app_ / L"vintrel.dll").wstring(), file.wstring(), L"/R", L"/C", L"/D11"}));
+  Start(quoted, false);
+  EXPECT_EQ(Plays(4)[3], (Args{Player().wstring(), path, L"/R", L"/C", L"/D11"}));
+  EXPECT_TRUE(WaitExit());
   WriteIni(std::string(kIni).replace(kIni.find("re=1"), 4, "re=99999"));
-  Start(L"\"" + file.wstring() + L"\"", false);
-  const Box box = WaitBox(pid_);
+  Start(quoted, false);
+  box = WaitBox(pid_);
   EXPECT_EQ(box.text, L"Ошибка номер 6: Переполнение");
   Answer(box);
   EXPECT_TRUE(WaitExit());
-  EXPECT_EQ(Plays().size(), 1u);
+
+  // Without the player: the message names it, and the program ends.
+  WriteIni(kIni);
+  fs::remove(Player());
+  Start(quoted, false);
+  box = WaitBox(pid_);
+  EXPECT_EQ(box.title, L"Ошибка!");
+  EXPECT_NE(box.text.find(L"Не удалось запустить проигрыватель"), std::wstring::npos) << box.text;
+  EXPECT_NE(box.text.find(Player().wstring()), std::wstring::npos) << box.text;
+  Answer(box);
+  EXPECT_TRUE(WaitExit());
+  EXPECT_EQ(ReadCalls(app_ / L"calls.log").size(), 4u) << "nothing more was played";
 }
 
 }  // namespace vintrel::e2e

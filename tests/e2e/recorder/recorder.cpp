@@ -7,24 +7,24 @@
 
 #include <string>
 
+#include "ui/unique_handle.h"
+
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   wchar_t self[MAX_PATH], current[MAX_PATH];
   std::wstring folder(self, GetModuleFileNameW(nullptr, self, MAX_PATH));
-  folder = folder.substr(0, folder.find_last_of(L'\\') + 1);
+  folder.resize(folder.find_last_of(L'\\') + 1);
   const std::wstring logs[][2] = {
-      {folder + L"folders.log", std::wstring(current, GetCurrentDirectoryW(MAX_PATH, current))},
-      {folder + L"calls.log", GetCommandLineW()}};
+      {L"folders.log", std::wstring(current, GetCurrentDirectoryW(MAX_PATH, current))},
+      {L"calls.log", GetCommandLineW()}};
   for (const auto& [log, text] : logs) {
     const std::wstring line = text + L"\n";
-    const auto size = static_cast<DWORD>(line.size() * sizeof(wchar_t));
     // One append, shared both ways: starts that overlap keep whole lines, and
     // a test may read meanwhile.
-    HANDLE file = CreateFileW(log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                              nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(file, line.data(), size, &written, nullptr);
-    CloseHandle(file);
-    if (written != size)
+    const vintrel::ui::UniqueFile file(CreateFileW((folder + log).c_str(), FILE_APPEND_DATA,
+                                                   FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                                   OPEN_ALWAYS, 0, nullptr));
+    DWORD size = static_cast<DWORD>(line.size() * sizeof(wchar_t)), written = 0;
+    if (!WriteFile(file.get(), line.data(), size, &written, nullptr) || written != size)
       return 1;
   }
   return 0;
