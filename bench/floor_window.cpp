@@ -1,7 +1,13 @@
 // The start-up floor: the least a Win32 program built with the same toolchain
 // can do before it waits for the user, namely create and show one empty
-// top-level window and run its message loop.
+// top-level window and run its message loop. Built twice: plain, and with
+// the program's manifest and its common controls (VINTREL_FLOOR_THEMED), which
+// puts a price on what every themed program pays before its own work.
 #include <windows.h>
+
+#ifdef VINTREL_FLOOR_THEMED
+#include <commctrl.h>
+#endif
 
 #include "ui/start_phases.h"
 
@@ -19,6 +25,11 @@ LRESULT CALLBACK FloorProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   VINTREL_START_PHASE("main");
+#ifdef VINTREL_FLOOR_THEMED
+  INITCOMMONCONTROLSEX init{sizeof(init), ICC_USEREX_CLASSES | ICC_BAR_CLASSES | ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&init);
+  VINTREL_START_PHASE("controls");
+#endif
   WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = FloorProc;
   windowClass.hInstance = instance;

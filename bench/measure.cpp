@@ -125,7 +125,7 @@ struct Folder {
     fs::create_directories(path);
     fs::copy_file(bin / L"vintrel.exe", path / L"vintrel.exe");
     fs::copy_file(bin / L"recorder.exe", path / L"vintrel.dll");
-    for (const wchar_t* floor : {L"bench_floor_window.exe"})
+    for (const wchar_t* floor : {L"bench_floor_window.exe", L"bench_floor_themed.exe"})
       fs::copy_file(bin / floor, path / floor);
     wchar_t windows[MAX_PATH];
     GetWindowsDirectoryW(windows, MAX_PATH);
@@ -257,25 +257,29 @@ std::string MeasurePhases(const Plan& plan) {
   const fs::path log = folder.path / L"phases.log";
   // Inherited by the programs: where their marks go at exit.
   SetEnvironmentVariableW(L"VINTREL_PHASE_LOG", log.c_str());
-  std::vector<Series> program(kPhaseCount + 1), floor(kPhaseCount + 1);
+  std::vector<Series> program(kPhaseCount + 1), floor(kPhaseCount + 1), themed(kPhaseCount + 1);
   for (int run = 0; run < plan.warmup + plan.runs; ++run) {
     const auto mine = PhaseTimes(folder.path / L"vintrel.exe", log, true);
     const auto bare = PhaseTimes(folder.path / L"bench_floor_window.exe", log, false);
+    const auto dressed = PhaseTimes(folder.path / L"bench_floor_themed.exe", log, false);
     if (run < plan.warmup)
       continue;
     for (size_t i = 0; i <= kPhaseCount; ++i) {
       program[i].ms.push_back(mine[i]);
       floor[i].ms.push_back(bare[i]);
+      themed[i].ms.push_back(dressed[i]);
     }
   }
   SetEnvironmentVariableW(L"VINTREL_PHASE_LOG", nullptr);
 
   // Medians of each phase, which need not add up to the median of the whole.
   std::string table =
-      "| Start-up phase | vintrel.exe: median (min-max) | one empty window |\n|---|---|---|\n";
+      "| Start-up phase | vintrel.exe: median (min-max) | one empty window | the same with the "
+      "program's manifest and common controls |\n|---|---|---|---|\n";
   for (size_t i = 0; i <= kPhaseCount; ++i)
     table += std::string("| ") + (i < kPhaseCount ? kPhases[i] : "whole start-up") + " | " +
-             program[i].Summary() + " | " + floor[i].Summary() + " |\n";
+             program[i].Summary() + " | " + floor[i].Summary() + " | " + themed[i].Summary() +
+             " |\n";
   table.pop_back();
   return table;
 }
