@@ -6,8 +6,17 @@ namespace vintrel {
 namespace {
 
 constexpr wchar_t kExtensionKey[] = L".bik";
+constexpr wchar_t kOpenWithKey[] = L".bik\\OpenWithProgids";
 constexpr wchar_t kTypeName[] = L"bik.video";
 constexpr wchar_t kCommandKey[] = L"bik.video\\shell\\open\\command";
+
+// Deepest first, each after every key below it.
+const std::wstring kRemovalOrder[] = {
+    kCommandKey,         L"bik.video\\shell\\open",
+    L"bik.video\\shell", L"bik.video\\DefaultIcon",
+    kTypeName,           kOpenWithKey,
+    kExtensionKey,
+};
 
 // The program an open command starts: the quoted form this program writes,
 // "D\N.exe" "%1", or the unquoted D\N.exe %1 of earlier versions, whose path
@@ -30,45 +39,42 @@ bool NamesProgram(const std::optional<std::wstring>& command, std::wstring_view 
   return command && EqualIgnoringCase(CommandProgram(*command), programPath);
 }
 
-bool MayDelete(RegistryStore& store, ClassesRoot root, const std::wstring& key) {
-  // Once another program has taken over the extension, ".bik" is its data.
-  // The check is exact: a differently spelt value was not written by us.
-  if (key == kExtensionKey && store.ReadDefaultValue(root, key) != kTypeName)
-    return false;
-  // Somebody else's entries below the key; the key stays for them.
-  return !store.HasSubKeys(root, key);
-}
-
 void RemoveFrom(RegistryStore& store, ClassesRoot root, bool isAdministrator,
                 AssociationOutcome& outcome) {
-  for (const auto& key : AssociationRemovalOrder()) {
-    if (!MayDelete(store, root, key))
-      continue;
-    const long error = store.DeleteKey(root, key);
-    // An absent key is what removal is after anyway.
-    if (error == kErrorSuccess || error == kErrorFileNotFound)
-      continue;
-    // Keep going: each key removed is one less stale entry, and the user
-    // learns of the first failure either way.
-    if (outcome.ok()) {
-      const bool needsAdministrator = root == ClassesRoot::machine && !isAdministrator;
-      outcome = {needsAdministrator ? AssociationFailure::administratorNeeded
-                                    : AssociationFailure::registry,
-                 error, key, root};
+  const auto note = [&](long error, const std::wstring& key) {
+    // An absent key or value is what removal is after anyway. Keep going
+    // after a failure: each entry removed is one less stale one, and the
+    // user learns of the first failure either way.
+    if (error == kErrorSuccess || error == kErrorFileNotFound || !outcome.ok())
+      return;
+    const bool needsAdministrator = root == ClassesRoot::machine && !isAdministrator;
+    outcome = {
+        needsAdministrator ? AssociationFailure::administratorNeeded : AssociationFailure::registry,
+        error, key, root};
+  };
+  for (const auto& key : kRemovalOrder) {
+    if (key == kOpenWithKey) {
+      // Only this program's entry of the list; the others are their programs'.
+      note(store.DeleteValue(root, key, kTypeName), key);
+      if (store.HasValues(root, key))
+        continue;
     }
+    // Once another program has taken over the extension, ".bik" is its data.
+    // The check is exact: a differently spelt value was not written by us.
+    if (key == kExtensionKey && store.ReadDefaultValue(root, key) != kTypeName)
+      continue;
+    // Somebody else's entries below the key; the key stays for them. A
+    // ".bik" naming the type removed would hide a handler of the other store.
+    if (store.HasSubKeys(root, key)) {
+      if (key == kExtensionKey)
+        note(store.DeleteValue(root, key, L""), key);
+      continue;
+    }
+    note(store.DeleteKey(root, key), key);
   }
 }
 
 }  // namespace
-
-ClassesRoot ChooseClassesRoot(const AssociationRights& rights) {
-  return rights.isAdministrator && !rights.folderWritableByOthers ? ClassesRoot::machine
-                                                                  : ClassesRoot::user;
-}
-
-ClassesRoot OtherRoot(ClassesRoot root) {
-  return root == ClassesRoot::machine ? ClassesRoot::user : ClassesRoot::machine;
-}
 
 std::wstring ProgramPath(std::wstring_view exePath) {
   const auto separator = exePath.find_last_of(L"\\/");
@@ -90,52 +96,54 @@ std::wstring ProgramPath(std::wstring_view exePath) {
 std::vector<RegistryValue> AssociationValues(std::wstring_view programPath) {
   const std::wstring path(programPath);
   return {
-      {kTypeName, L"bik video file"},
-      {L"bik.video\\DefaultIcon", path + L",0"},
+      {kTypeName, L"", L"bik video file"},
+      {L"bik.video\\DefaultIcon", L"", path + L",0"},
       // Quoted, or a folder such as C:\Program Files would make the shell
       // look for C:\Program.exe.
-      {kCommandKey, L"\"" + path + L"\" \"%1\""},
-      {kExtensionKey, kTypeName},
+      {kCommandKey, L"", L"\"" + path + L"\" \"%1\""},
+      // The shell's "Open with" list, where the user can pick the program
+      // even while another one is his choice for the extension.
+      {kOpenWithKey, kTypeName, L""},
+      {kExtensionKey, L"", kTypeName},
   };
 }
 
-const std::vector<std::wstring>& AssociationRemovalOrder() {
-  static const std::vector<std::wstring> order{
-      kCommandKey,         L"bik.video\\shell\\open",
-      L"bik.video\\shell", L"bik.video\\DefaultIcon",
-      kTypeName,           kExtensionKey,
-  };
-  return order;
-}
-
-AssociationOutcome RegisterAssociation(RegistryStore& store, const AssociationRights& rights,
-                                       std::wstring_view programPath) {
-  const ClassesRoot root = ChooseClassesRoot(rights);
+AssociationOutcome RegisterAssociation(RegistryStore& store, std::wstring_view programPath) {
   // The shell expands %1, %L, %* and %NAME% anywhere in the command, so such
   // a path would start some other program, or lose the file's name.
   if (programPath.find(L'%') != std::wstring_view::npos)
-    return {AssociationFailure::percentInPath, kErrorSuccess, {}, root};
+    return {AssociationFailure::percentInPath, kErrorSuccess, {}, ClassesRoot::user};
   for (const auto& value : AssociationValues(programPath)) {
-    const long error = store.WriteDefaultValue(root, value.key, value.data);
-    if (error != kErrorSuccess)
-      return {AssociationFailure::registry, error, value.key, root};
+    if (const long error = store.WriteString(ClassesRoot::user, value))
+      return {AssociationFailure::registry, error, value.key, ClassesRoot::user};
   }
-  return {AssociationFailure::none, kErrorSuccess, {}, root};
+  const auto choice = store.UserChoiceProgId();
+  AssociationOutcome outcome;
+  outcome.otherAppChosen = choice && !EqualIgnoringCase(*choice, kTypeName);
+  return outcome;
 }
 
-AssociationOutcome RemoveAssociation(RegistryStore& store, const AssociationRights& rights,
-                                     std::wstring_view programPath) {
-  const ClassesRoot root = ChooseClassesRoot(rights);
-  AssociationOutcome outcome{AssociationFailure::none, kErrorSuccess, {}, root};
-  RemoveFrom(store, root, rights.isAdministrator, outcome);
+std::wstring RegisteredMessage(const AssociationOutcome& outcome) {
+  std::wstring text =
+      L"Программа ассоциирована с файлами расширения *.bik\n\nТолько для текущего пользователя.";
+  if (outcome.otherAppChosen)
+    text +=
+        L"\n\nНо Windows по-прежнему открывает файлы *.bik программой, которую вы выбрали раньше. "
+        L"Сменить её можно в меню файла: «Открыть с помощью» → «Выбрать другое приложение» → "
+        L"Vintrel, с отметкой «Всегда использовать это приложение».";
+  return text;
+}
 
-  // This program's registration in the other store would keep the shell
-  // opening .bik files with it: in the user store it wins over the machine
-  // store, and the machine store serves every user without one of their own.
-  // A standard user cannot change the machine store; trying tells them so.
-  const ClassesRoot other = OtherRoot(root);
-  if (NamesProgram(store.ReadDefaultValue(other, kCommandKey), programPath))
-    RemoveFrom(store, other, rights.isAdministrator, outcome);
+AssociationOutcome RemoveAssociation(RegistryStore& store, bool isAdministrator,
+                                     std::wstring_view programPath) {
+  AssociationOutcome outcome;
+  RemoveFrom(store, ClassesRoot::user, isAdministrator, outcome);
+  // This program's registration in the machine store, made by an earlier
+  // version or by hand, would keep the shell of every user without one of
+  // their own opening .bik files with it. A standard user cannot change that
+  // store; trying tells them so.
+  if (NamesProgram(store.ReadDefaultValue(ClassesRoot::machine, kCommandKey), programPath))
+    RemoveFrom(store, ClassesRoot::machine, isAdministrator, outcome);
   return outcome;
 }
 

@@ -23,18 +23,11 @@ enum class ClassesRoot {
 // Both stores' key below their root.
 inline constexpr wchar_t kClassesKey[] = L"Software\\Classes";
 
-// What decides where the association goes.
-struct AssociationRights {
-  bool isAdministrator = false;
-  // Somebody without administrator rights may change the program's folder,
-  // and so replace what the shell would start for every user.
-  bool folderWritableByOthers = true;
-};
-
-// The machine store only for an administrator whose program folder nobody
-// else can change; otherwise the user's own store, which needs no rights.
-ClassesRoot ChooseClassesRoot(const AssociationRights& rights);
-ClassesRoot OtherRoot(ClassesRoot root);
+// Below HKEY_CURRENT_USER: the app the user chose for .bik files with
+// "Always use this app", in its value "ProgId". It beats both classes stores,
+// and carries a hash that no program can forge, so only the user can change it.
+inline constexpr wchar_t kUserChoiceKey[] =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\.bik\\UserChoice";
 
 // The registered program: folder of exePath, a backslash, its file name
 // without the extension (the text from the name's last '.'), and ".exe".
@@ -42,30 +35,33 @@ std::wstring ProgramPath(std::wstring_view exePath);
 
 struct RegistryValue {
   std::wstring key;
-  std::wstring data;  // the key's default value, REG_SZ
+  std::wstring name;  // "" for the key's default value
+  std::wstring data;  // REG_SZ
   bool operator==(const RegistryValue&) const = default;
 };
 
-// The keys and default values of the association, in the order written:
+// The values of the association, in the order written: the default value of
 // ".bik" last, so that a failed write leaves the extension's handler as it was.
 std::vector<RegistryValue> AssociationValues(std::wstring_view programPath);
 
-// The keys removed, deepest first, each after every key below it.
-const std::vector<std::wstring>& AssociationRemovalOrder();
-
-// Registry access within one classes store. Results are Win32 error codes.
+// Registry access within one classes store, and the user's choice above.
+// Results are Win32 error codes.
 class RegistryStore {
  public:
   virtual ~RegistryStore() = default;
-  // Creates the key and any missing keys above it, then sets its default value.
-  virtual long WriteDefaultValue(ClassesRoot root, const std::wstring& key,
-                                 const std::wstring& data) = 0;
+  // Creates the key and any missing keys above it, then sets the value.
+  virtual long WriteString(ClassesRoot root, const RegistryValue& value) = 0;
+  virtual long DeleteValue(ClassesRoot root, const std::wstring& key, const std::wstring& name) = 0;
   // Deletes the one key; fails for a key that still has sub-keys.
   virtual long DeleteKey(ClassesRoot root, const std::wstring& key) = 0;
   // nullopt when the key is absent or has no string default value.
   virtual std::optional<std::wstring> ReadDefaultValue(ClassesRoot root,
                                                        const std::wstring& key) = 0;
   virtual bool HasSubKeys(ClassesRoot root, const std::wstring& key) = 0;
+  // Any value, the default one included.
+  virtual bool HasValues(ClassesRoot root, const std::wstring& key) = 0;
+  // The ProgId below kUserChoiceKey; nullopt when there is none.
+  virtual std::optional<std::wstring> UserChoiceProgId() = 0;
 };
 
 enum class AssociationFailure {
@@ -78,23 +74,28 @@ enum class AssociationFailure {
 struct AssociationOutcome {
   AssociationFailure failure = AssociationFailure::none;
   long error = kErrorSuccess;
-  std::wstring key;                         // the key that failed
-  ClassesRoot root = ClassesRoot::machine;  // the store written, or the one that failed
+  std::wstring key;                      // the key that failed
+  ClassesRoot root = ClassesRoot::user;  // the store that failed
+  // Registered, but the user once chose another app for .bik files, and
+  // Windows goes on opening them with it.
+  bool otherAppChosen = false;
   bool ok() const { return failure == AssociationFailure::none; }
 };
 
-// Writes the association values in order into the store the rights choose;
-// stops at the first failure and reports it. Refuses, writing nothing, a
-// program path with a '%'.
-AssociationOutcome RegisterAssociation(RegistryStore& store, const AssociationRights& rights,
-                                       std::wstring_view programPath);
+// Writes the association values in order into the user's own store, which
+// needs no rights and serves nobody else; stops at the first failure and
+// reports it. Refuses, writing nothing, a program path with a '%'.
+AssociationOutcome RegisterAssociation(RegistryStore& store, std::wstring_view programPath);
 
-// Removes the association from the store this run would write to, then from
-// the other one as well when the registration there is this program's own.
-// Absent keys are no failure; keys that still have sub-keys stay quietly;
-// ".bik" goes only while it still names "bik.video". Every deletion is tried;
-// the first failure is reported.
-AssociationOutcome RemoveAssociation(RegistryStore& store, const AssociationRights& rights,
+// The confirmation of a registration that succeeded.
+std::wstring RegisteredMessage(const AssociationOutcome& outcome);
+
+// Removes the association from the user's store, then from the machine store
+// as well when the registration there is this program's own. Absent keys are
+// no failure; keys that still have sub-keys, and other programs' entries in
+// the "Open with" list, stay quietly; ".bik" goes only while it still names
+// "bik.video". Every deletion is tried; the first failure is reported.
+AssociationOutcome RemoveAssociation(RegistryStore& store, bool isAdministrator,
                                      std::wstring_view programPath);
 
 }  // namespace vintrel

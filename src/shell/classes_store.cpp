@@ -19,10 +19,15 @@ std::wstring FullKeyName(ClassesRoot root, const std::wstring& key) {
   return std::wstring(rootName) + L"\\" + location.subKey;
 }
 
-long ClassesStore::WriteDefaultValue(ClassesRoot root, const std::wstring& key,
-                                     const std::wstring& data) {
+long ClassesStore::WriteString(ClassesRoot root, const RegistryValue& value) {
+  const RegistryLocation location = Locate(root, value.key);
+  return Registry::WriteRegString(location.root, location.subKey, value.name, value.data);
+}
+
+long ClassesStore::DeleteValue(ClassesRoot root, const std::wstring& key,
+                               const std::wstring& name) {
   const RegistryLocation location = Locate(root, key);
-  return Registry::WriteRegString(location.root, location.subKey, L"", data);
+  return Registry::DeleteRegValue(location.root, location.subKey, name);
 }
 
 long ClassesStore::DeleteKey(ClassesRoot root, const std::wstring& key) {
@@ -33,12 +38,21 @@ long ClassesStore::DeleteKey(ClassesRoot root, const std::wstring& key) {
 std::optional<std::wstring> ClassesStore::ReadDefaultValue(ClassesRoot root,
                                                            const std::wstring& key) {
   const RegistryLocation location = Locate(root, key);
-  return Registry::ReadDefaultString(location.root, location.subKey);
+  return Registry::ReadString(location.root, location.subKey, L"");
 }
 
 bool ClassesStore::HasSubKeys(ClassesRoot root, const std::wstring& key) {
   const RegistryLocation location = Locate(root, key);
-  return Registry::HasSubKeys(location.root, location.subKey);
+  return Registry::CountContents(location.root, location.subKey).subKeys > 0;
+}
+
+bool ClassesStore::HasValues(ClassesRoot root, const std::wstring& key) {
+  const RegistryLocation location = Locate(root, key);
+  return Registry::CountContents(location.root, location.subKey).values > 0;
+}
+
+std::optional<std::wstring> ClassesStore::UserChoiceProgId() {
+  return Registry::ReadString(HKEY_CURRENT_USER, kUserChoiceKey, L"ProgId");
 }
 
 }  // namespace vintrel

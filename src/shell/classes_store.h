@@ -10,11 +10,13 @@ namespace vintrel {
 // HKEY_CURRENT_USER\Software\Classes, created on the first write.
 class ClassesStore final : public RegistryStore {
  public:
-  long WriteDefaultValue(ClassesRoot root, const std::wstring& key,
-                         const std::wstring& data) override;
+  long WriteString(ClassesRoot root, const RegistryValue& value) override;
+  long DeleteValue(ClassesRoot root, const std::wstring& key, const std::wstring& name) override;
   long DeleteKey(ClassesRoot root, const std::wstring& key) override;
   std::optional<std::wstring> ReadDefaultValue(ClassesRoot root, const std::wstring& key) override;
   bool HasSubKeys(ClassesRoot root, const std::wstring& key) override;
+  bool HasValues(ClassesRoot root, const std::wstring& key) override;
+  std::optional<std::wstring> UserChoiceProgId() override;
 };
 
 // The registry root and key path of `key` within a classes store, for the

@@ -7,7 +7,6 @@
 #include "dialogs/message_box.h"
 #include "shell/association.h"
 #include "shell/classes_store.h"
-#include "shell/user_rights.h"
 #include "ui/program_location.h"
 #include "ui/system_error.h"
 #include "ui/system_library.h"
@@ -37,8 +36,31 @@ void ReportFailure(const AssociationOutcome& outcome, const wchar_t* whatFailed,
   ShowProgramMessage(text, kErrorTitle, programIcon);
 }
 
-AssociationRights CurrentRights() {
-  return {RunsAsAdministrator(), FolderWritableByOthers(ui::ProgramFolder())};
+struct SidFreer {
+  PSID sid = nullptr;
+  ~SidFreer() {
+    if (sid)
+      ::FreeSid(sid);
+  }
+};
+
+// True when the program runs with administrator rights in effect: a member of
+// the Administrators group with an elevated token. Under UAC a standard
+// start of an administrator's program is not, as its token only denies that
+// group.
+bool RunsAsAdministrator() {
+  SID_IDENTIFIER_AUTHORITY ntAuthority = SECURITY_NT_AUTHORITY;
+  SidFreer administrators;
+  if (!::AllocateAndInitializeSid(&ntAuthority, 2, SECURITY_BUILTIN_DOMAIN_RID,
+                                  DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0, 0, &administrators.sid)) {
+    return false;
+  }
+  BOOL member = FALSE;
+  // A null token checks the calling thread's effective token, where a
+  // filtered (non-elevated) token holds the group for denial only.
+  if (!::CheckTokenMembership(nullptr, administrators.sid, &member))
+    return false;
+  return member != FALSE;
 }
 
 // Explorer caches handlers; without this it keeps showing the old one until
@@ -53,30 +75,21 @@ void TellShellAssociationsChanged() {
 
 void RegisterBikAssociation(HICON programIcon) {
   ClassesStore store;
-  const AssociationRights rights = CurrentRights();
   const AssociationOutcome outcome =
-      RegisterAssociation(store, rights, ProgramPath(ui::ProgramExecutablePath()));
+      RegisterAssociation(store, ProgramPath(ui::ProgramExecutablePath()));
   if (!outcome.ok()) {
     ReportFailure(outcome, L"Программа не ассоциирована с файлами расширения *.bik.",
                   L"Не удалось записать раздел реестра", programIcon);
     return;
   }
   TellShellAssociationsChanged();
-  std::wstring text = L"Программа ассоциирована с файлами расширения *.bik";
-  if (outcome.root == ClassesRoot::user) {
-    text += L"\n\nТолько для текущего пользователя.";
-    if (rights.isAdministrator)
-      text +=
-          L" Для всех пользователей программа ассоциируется из папки, которую могут "
-          L"изменять только администраторы (например, из Program Files).";
-  }
-  ShowProgramMessage(text, kIntegrationTitle, programIcon);
+  ShowProgramMessage(RegisteredMessage(outcome), kIntegrationTitle, programIcon);
 }
 
 void RemoveBikAssociation(HICON programIcon) {
   ClassesStore store;
   const AssociationOutcome outcome =
-      RemoveAssociation(store, CurrentRights(), ProgramPath(ui::ProgramExecutablePath()));
+      RemoveAssociation(store, RunsAsAdministrator(), ProgramPath(ui::ProgramExecutablePath()));
   if (!outcome.ok()) {
     ReportFailure(outcome, L"Связь программы с файлами расширения *.bik не удалена.",
                   L"Не удалось удалить раздел реестра", programIcon);

@@ -23,16 +23,21 @@ LONG DeleteRegKey(HKEY root, const std::wstring& subKey) {
   return ::RegDeleteKeyW(root, subKey.c_str());
 }
 
-std::optional<std::wstring> ReadDefaultString(HKEY root, const std::wstring& subKey) {
+LONG DeleteRegValue(HKEY root, const std::wstring& subKey, const std::wstring& valueName) {
+  return ::RegDeleteKeyValueW(root, subKey.c_str(), valueName.c_str());
+}
+
+std::optional<std::wstring> ReadString(HKEY root, const std::wstring& subKey,
+                                       const std::wstring& valueName) {
   DWORD bytes = 0;
-  LONG result =
-      ::RegGetValueW(root, subKey.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, nullptr, &bytes);
+  LONG result = ::RegGetValueW(root, subKey.c_str(), valueName.c_str(), RRF_RT_REG_SZ, nullptr,
+                               nullptr, &bytes);
   // The value may grow between the two calls; ask again until it fits.
   for (int attempt = 0; attempt < 4 && result == ERROR_SUCCESS; ++attempt) {
     std::wstring text(bytes / sizeof(wchar_t) + 1, L'\0');
     bytes = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-    result =
-        ::RegGetValueW(root, subKey.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, text.data(), &bytes);
+    result = ::RegGetValueW(root, subKey.c_str(), valueName.c_str(), RRF_RT_REG_SZ, nullptr,
+                            text.data(), &bytes);
     if (result == ERROR_SUCCESS) {
       // RegGetValueW guarantees the terminating zero and counts it.
       text.resize(bytes / sizeof(wchar_t));
@@ -45,18 +50,16 @@ std::optional<std::wstring> ReadDefaultString(HKEY root, const std::wstring& sub
   return std::nullopt;
 }
 
-bool HasSubKeys(HKEY root, const std::wstring& subKey) {
+KeyContents CountContents(HKEY root, const std::wstring& subKey) {
+  KeyContents contents;
   ui::UniqueRegKey key;
   if (::RegOpenKeyExW(root, subKey.c_str(), 0, KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS,
-                      key.put()) != ERROR_SUCCESS) {
-    return false;
+                      key.put()) != ERROR_SUCCESS ||
+      ::RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, &contents.subKeys, nullptr, nullptr,
+                         &contents.values, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+    return {};
   }
-  DWORD subKeys = 0;
-  if (::RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, &subKeys, nullptr, nullptr, nullptr,
-                         nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
-    return false;
-  }
-  return subKeys > 0;
+  return contents;
 }
 
 }  // namespace vintrel::Registry

@@ -17,11 +17,18 @@ LONG WriteRegString(HKEY root, const std::wstring& subKey, const std::wstring& v
 // Deletes the one key; the system refuses a key that still has sub-keys.
 LONG DeleteRegKey(HKEY root, const std::wstring& subKey);
 
-// The key's default value when it is a string; nullopt when the key or the
-// value is absent or of another type.
-std::optional<std::wstring> ReadDefaultString(HKEY root, const std::wstring& subKey);
+LONG DeleteRegValue(HKEY root, const std::wstring& subKey, const std::wstring& valueName);
 
-// False also when the key cannot be opened.
-bool HasSubKeys(HKEY root, const std::wstring& subKey);
+// The value (empty name: the default value) when it is a string; nullopt
+// when the key or the value is absent or of another type.
+std::optional<std::wstring> ReadString(HKEY root, const std::wstring& subKey,
+                                       const std::wstring& valueName);
+
+// How many sub-keys and values the key has; none when it cannot be opened.
+struct KeyContents {
+  DWORD subKeys = 0;
+  DWORD values = 0;
+};
+KeyContents CountContents(HKEY root, const std::wstring& subKey);
 
 }  // namespace vintrel::Registry

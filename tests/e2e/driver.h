@@ -45,6 +45,9 @@ inline constexpr wchar_t kRecovered[] =
 inline constexpr int kAudio[] = {main_ids::Frame2,    main_ids::Label(3),  main_ids::Label(12),
                                  main_ids::Label(10), main_ids::Label(9),  main_ids::Label(11),
                                  main_ids::Label(16), main_ids::Label(13), main_ids::Label(17)};
+// Below HKEY_CURRENT_USER: the app a user chose for .bik files with "Always".
+inline constexpr wchar_t kUserChoice[] =
+    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\.bik\\UserChoice";
 inline constexpr int kFileTypes = 0x470, kFileName = 0x47C;  // cmb1 and cmb13 of the open dialog
 
 struct Box {  // a message box
@@ -231,30 +234,32 @@ class E2e : public ::testing::Test {
     GetPrivateProfileStringW(L"main", key, L"-", value, 256, IniPath().c_str());
     return value;
   }
-  // The default value of a key: none when there is no such key, "" when the
-  // key has no default value.
-  static std::optional<std::wstring> RegValue(const std::wstring& key) {
+  // A value of a key below `root` (by default the key's default value): none
+  // when there is no such key, "" when the key has no such value.
+  static std::optional<std::wstring> RegValue(const std::wstring& key,
+                                              HKEY root = HKEY_CLASSES_ROOT,
+                                              const wchar_t* name = L"") {
     ui::UniqueRegKey handle;
     wchar_t value[1024] = {};
     DWORD size = sizeof value - sizeof(wchar_t);
-    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, handle.put()))
+    if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, handle.put()))
       return {};
-    RegGetValueW(handle.get(), nullptr, L"", RRF_RT_REG_SZ, nullptr, value, &size);
+    RegGetValueW(handle.get(), nullptr, name, RRF_RT_REG_SZ, nullptr, value, &size);
     return value;
   }
-  static void SetRegValue(const std::wstring& key, const std::wstring& value) {
+  static void SetRegValue(const std::wstring& key, const std::wstring& value,
+                          HKEY root = HKEY_CLASSES_ROOT, const wchar_t* name = L"") {
     const auto size = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
-    Require(!RegSetKeyValueW(HKEY_CLASSES_ROOT, key.c_str(), L"", REG_SZ, value.c_str(), size),
+    Require(!RegSetKeyValueW(root, key.c_str(), name, REG_SZ, value.c_str(), size),
             "cannot write registry key");
   }
-  static void DenyWrites(const std::wstring& key, bool deny) {
+  static void DenyWrites(HKEY root, const std::wstring& key, bool deny) {
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     ConvertStringSecurityDescriptorToSecurityDescriptorW(
         deny ? L"D:(D;;0x2;;;WD)(A;;KA;;;WD)" : L"D:(A;;KA;;;WD)", SDDL_REVISION_1, &descriptor,
         nullptr);
     ui::UniqueRegKey handle;
-    RegCreateKeyExW(HKEY_CLASSES_ROOT, key.c_str(), 0, nullptr, 0, WRITE_DAC, nullptr, handle.put(),
-                    nullptr);
+    RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, WRITE_DAC, nullptr, handle.put(), nullptr);
     const LONG result = RegSetKeySecurity(handle.get(), DACL_SECURITY_INFORMATION, descriptor);
     LocalFree(descriptor);
     Require(handle && result == ERROR_SUCCESS, "cannot set a key's security");
@@ -287,6 +292,7 @@ class E2e : public ::testing::Test {
       RegDeleteTreeW(HKEY_CLASSES_ROOT, key.c_str());
       RegDeleteTreeW(HKEY_CURRENT_USER, (L"Software\\Classes\\" + key).c_str());
     }
+    RegDeleteTreeW(HKEY_CURRENT_USER, kUserChoice);
     const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
     root_ = BinFolder().parent_path() / L"e2e-work" /
             (std::string(test->test_suite_name()) + "." + test->name());

@@ -88,25 +88,37 @@ TEST_F(Settings, ShowsTheFileStoresChoicesRefusesABrokenFileAndAssociatesThrough
     ExpectError(box, message);
     EXPECT_EQ(ReadFile(IniPath()), IniWith(value, "9", "max"));
   }
-  // "Ассоциировать" and "Отвязаться", checked in the registry the shell reads
-  // and through the shell opening a .bik file. Which keys each step may touch
-  // is the association rules' business; here the real registry and the
-  // shell, with the program in a folder with a blank, where an unquoted
-  // command would start another program.
+  // "Ассоциировать" and "Отвязаться", checked in the user's registry and
+  // through the shell opening a .bik file. Which keys each step may touch is
+  // the association rules' business; here the real registry and the shell,
+  // with the program in a folder with a blank, where an unquoted command would
+  // start another program.
   WriteIni(kIni);
   settings = OpenSettings();
-  const auto confirm = [&](int button, bool registered) {
+  const auto confirm = [&](int button) {
     const Box box = Press(Item(settings, button));
     EXPECT_EQ(box.title, L"Интеграция");
-    EXPECT_EQ(box.text, registered ? L"Программа ассоциирована с файлами расширения *.bik"
-                                   : L"Программа больше не связана с файлами расширения *.bik");
     EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
     Answer(box);
+    return box.text;
   };
-  confirm(Command1, true);
-  // What the shell shows; the command is proven by the shell's open below.
-  EXPECT_EQ(RegValue(L"bik.video"), L"bik video file");
-  EXPECT_EQ(RegValue(L"bik.video\\DefaultIcon"), Exe().wstring() + L",0");
+  const std::wstring classes = L"Software\\Classes\\";
+  const auto user = [&](const std::wstring& key) {
+    return RegValue(classes + key, HKEY_CURRENT_USER);
+  };
+  EXPECT_EQ(
+      confirm(Command1),
+      L"Программа ассоциирована с файлами расширения *.bik\n\nТолько для текущего пользователя.");
+  // The command is proven by the shell's open below.
+  EXPECT_EQ(RegValue(classes + L".bik\\OpenWithProgids", HKEY_CURRENT_USER, L"bik.video"), L"");
+  // Windows shows the user's classes merged over the machine's; Wine reads
+  // only the machine's. A copy there stands in for the merge. It names this
+  // program, so "Отвязаться" below has to remove it from the machine store.
+  for (const std::wstring key : {L".bik", L"bik.video"}) {
+    ui::UniqueRegKey copy;
+    RegCreateKeyW(HKEY_CLASSES_ROOT, key.c_str(), copy.put());
+    ASSERT_FALSE(RegCopyTreeW(HKEY_CURRENT_USER, (classes + key).c_str(), copy.get()));
+  }
   const std::wstring video = AddBik(L"мой ролик.bik").wstring();
   SHELLEXECUTEINFOW info{};
   info.cbSize = sizeof info, info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
@@ -116,26 +128,29 @@ TEST_F(Settings, ShowsTheFileStoresChoicesRefusesABrokenFileAndAssociatesThrough
   EXPECT_EQ(Plays(1)[0], PlayerArgs(video));
   EXPECT_EQ(WaitForSingleObject(opened.get(), 10000), WAIT_OBJECT_0) << "it ends by itself";
 
-  confirm(Command3, false);
-  EXPECT_EQ(RegValue(L".bik"), std::nullopt);
-  EXPECT_EQ(RegValue(L"bik.video"), std::nullopt);
-  // What another program keeps under .bik stays.
-  confirm(Command1, true);
-  SetRegValue(L".bik\\ShellNew", L"");
-  confirm(Command3, false);
-  EXPECT_EQ(RegValue(L".bik\\ShellNew"), L"");
-  EXPECT_EQ(RegValue(L"bik.video"), std::nullopt);
-  RegDeleteTreeW(HKEY_CLASSES_ROOT, L".bik");
+  const std::wstring removed = L"Программа больше не связана с файлами расширения *.bik";
+  EXPECT_EQ(confirm(Command3), removed);
+  for (const wchar_t* key : {L".bik", L"bik.video"})
+    EXPECT_TRUE(!user(key) && !RegValue(key)) << key;
+  // What another program keeps under .bik stays, no longer naming this one.
+  // The app the user chose goes on opening .bik files, and the confirmation
+  // says so.
+  SetRegValue(kUserChoice, L"Other.Player.bik", HKEY_CURRENT_USER, L"ProgId");
+  EXPECT_NE(confirm(Command1).find(L"«Выбрать другое приложение» → Vintrel"), std::wstring::npos);
+  SetRegValue(classes + L".bik\\ShellNew", L"", HKEY_CURRENT_USER);
+  EXPECT_EQ(confirm(Command3), removed);
+  EXPECT_TRUE(user(L".bik\\ShellNew") && user(L".bik") == L"" && !user(L"bik.video"));
+  RegDeleteTreeW(HKEY_CURRENT_USER, (classes + L".bik").c_str());
 
-  DenyWrites(L".bik", true);
+  DenyWrites(HKEY_CURRENT_USER, classes + L".bik", true);
   const Box box = Press(Item(settings, Command1));
   Answer(box);
-  DenyWrites(L".bik", false);
+  DenyWrites(HKEY_CURRENT_USER, classes + L".bik", false);
   EXPECT_EQ(box.title, L"Ошибка!");
   for (const wchar_t* part :
-       {L"не ассоциирована", L"HKEY_LOCAL_MACHINE\\Software\\Classes\\.bik", L"(5)"})
+       {L"не ассоциирована", L"HKEY_CURRENT_USER\\Software\\Classes\\.bik:", L"(5)"})
     EXPECT_NE(box.text.find(part), std::wstring::npos) << box.text;
-  EXPECT_EQ(RegValue(L".bik"), L"") << "the shell is not switched";
+  EXPECT_EQ(user(L".bik"), L"") << "the shell is not switched";
   CloseWindow(settings);
 
   WriteIni(IniWith("0", "9", "max"));
