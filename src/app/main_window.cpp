@@ -176,7 +176,11 @@ void MainWindow::ShowPanelMenu(LPARAM at) {
   if (!menu)
     return;
   const UINT state = current_ ? MF_ENABLED : MF_GRAYED;
-  ::AppendMenuW(menu.get(), MF_STRING | state, main_ids::CopyFacts, L"Копировать сведения\tCtrl+C");
+  // The tab puts the shortcut in the menu's own column. Wine starts that
+  // column right at the end of the widest text, where Windows leaves a gap:
+  // the blanks keep the two apart there, and widen the gap a little here.
+  ::AppendMenuW(menu.get(), MF_STRING | state, main_ids::CopyFacts,
+                L"Копировать сведения  \tCtrl+C");
   ::AppendMenuW(menu.get(), MF_STRING | state, main_ids::ShowDetails, L"Сведения о файле…");
   ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0,
                    hwnd(), nullptr);
