@@ -19,9 +19,17 @@ std::wstring LoadStatusText(int number, std::wstring_view description) {
   return text;
 }
 
-std::wstring RecoveryStatusText(std::wstring_view description) {
-  std::wstring text = L"Настройки восстановлены. Ошибка номер 13: ";
+std::wstring RecoveryStatusText(int number, std::wstring_view description) {
+  std::wstring text = L"Настройки восстановлены. Ошибка номер " + std::to_wstring(number) + L": ";
   text += description;
+  return text;
+}
+
+std::wstring RewriteOfferText(std::wstring_view key, std::wstring_view path,
+                              std::wstring_view errorText) {
+  std::wstring text = L"Не удаётся прочитать значение «";
+  text.append(key).append(L"» из файла настроек ").append(path).append(L".\n");
+  text.append(errorText).append(L"\n\nЗаписать в файл обычные настройки?");
   return text;
 }
 

@@ -86,6 +86,8 @@ int Main() {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   VINTREL_START_PHASE("main");
+  // The MinGW build's stack guard did this already, before any constructor;
+  // a build with the compiler's own guard does it here.
   vintrel::ui::RestrictLibrarySearchToSystem();
   // Nothing ends the program in silence, not even a failure before the
   // program's icon is there to show with it.

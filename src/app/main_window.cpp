@@ -99,7 +99,7 @@ bool MainWindow::Load(std::wstring_view arguments) {
   SetStatus(LoadStatusText(number, description));
   if (number == errors::kTypeMismatch) {
     BinkHint::RunSettingsRecovery();
-    SetStatus(RecoveryStatusText(description));
+    SetStatus(RecoveryStatusText(number, description));
     // From here on the options are the rewritten file's. A file that refused
     // the rewrite is read again, and reported, at the first use.
     try {
@@ -124,14 +124,29 @@ std::optional<Options> MainWindow::TakeOptions() {
     return held;
   Options loaded;
   try {
-    settings_file::Load(loaded);
+    try {
+      settings_file::Load(loaded);
+      return loaded;
+    } catch (const settings_file::ValueError& error) {
+      // A value that cannot be applied, in a file that can be read: the
+      // usual settings may replace it, at the user's word only. A file that
+      // cannot be written either gets the plain report.
+      if (!BinkHint::SettingsFileWritable())
+        throw;
+      const std::wstring offer =
+          RewriteOfferText(error.key(), BinkHint::SettingsFilePath(), LoadErrorText(error));
+      if (MsgBoxWithIcon(offer, MB_YESNO | MB_ICONQUESTION, kErrorTitle, ProgramIcon()) != IDYES)
+        return std::nullopt;
+      settings_file::RewriteAndLoad(loaded);
+      SetStatus(RecoveryStatusText(error.number(), error.description()));
+      return loaded;
+    }
   } catch (const AppError& error) {
-    // A file edited by hand, or locked, while the program runs: nothing to
+    // A file edited by hand, locked, or refusing the rewrite: nothing to
     // work with, and nothing half-read may be played or stored back.
     ShowProgramMessage(LoadErrorText(error), kErrorTitle, ProgramIcon());
     return std::nullopt;
   }
-  return loaded;
 }
 
 void MainWindow::Browse() {
@@ -176,7 +191,11 @@ void MainWindow::ShowPanelMenu(LPARAM at) {
   if (!menu)
     return;
   const UINT state = current_ ? MF_ENABLED : MF_GRAYED;
-  ::AppendMenuW(menu.get(), MF_STRING | state, main_ids::CopyFacts, L"Копировать сведения\tCtrl+C");
+  // The tab puts the shortcut in the menu's own column. Wine starts that
+  // column right at the end of the widest text, where Windows leaves a gap:
+  // the blanks keep the two apart there, and widen the gap a little here.
+  ::AppendMenuW(menu.get(), MF_STRING | state, main_ids::CopyFacts,
+                L"Копировать сведения  \tCtrl+C");
   ::AppendMenuW(menu.get(), MF_STRING | state, main_ids::ShowDetails, L"Сведения о файле…");
   ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0,
                    hwnd(), nullptr);

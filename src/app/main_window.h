@@ -37,8 +37,10 @@ class MainWindow : public ui::Window {
   void MakeRoomForStatusBar();
   void SetStatus(const std::wstring& text);
   HICON ProgramIcon() const { return icons_.program.get(); }
-  // Start-up's options if they are still held, else the file's read afresh;
-  // nothing (after saying why) when the file cannot be read.
+  // Start-up's options if they are still held, else the file's read afresh.
+  // A value that cannot be applied brings the offer to write the usual
+  // settings over the file; nothing (after saying why) when the file cannot
+  // be read or written, or the user keeps it as it is.
   std::optional<Options> TakeOptions();
 
   void Browse();

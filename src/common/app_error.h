@@ -50,7 +50,7 @@ inline AppError DllLoad(const std::wstring& library) {
 inline AppError Internal() {
   return AppError(kInternal, L"Внутренняя ошибка");
 }
-inline AppError SettingsFileUnreadable(const std::wstring& path) {
+inline AppError SettingsFileUnavailable(const std::wstring& path) {
   return AppError(kPermissionDenied, L"Файл настроек занят или недоступен: " + path);
 }
 

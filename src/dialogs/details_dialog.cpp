@@ -3,6 +3,8 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "dialogs/details_layout.h"
 #include "res/details_window_ids.h"
@@ -44,36 +46,57 @@ class DetailsWindow : public ui::ModalWindow {
   void Fill(const std::vector<details_layout::Row>& rows) {
     HWND list = Item(details_ids::List);
     ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
-    const wchar_t* titles[] = {L"Свойство", L"Значение"};
+    // Each column's title first, then its texts, row by row. Wine's header
+    // clips a title to its measured width, which for some texts comes out a
+    // pixel short of the letters drawn ("Свойствс"); a trailing blank gives
+    // the last letter its room and shows nowhere.
+    std::vector<std::wstring> columns[2] = {{L"Свойство "}, {L"Значение "}};
+    for (const details_layout::Row& row : rows) {
+      columns[0].push_back(ui::Widen(row.label));
+      columns[1].push_back(ui::Widen(row.value));
+    }
     for (int i = 0; i < 2; ++i) {
       LVCOLUMNW column{};
-      column.mask = LVCF_TEXT | LVCF_WIDTH;
-      column.pszText = const_cast<wchar_t*>(titles[i]);
-      column.cx = controls_.Pixels(details_layout::kLabelColumnTwips);
+      column.mask = LVCF_TEXT;
+      column.pszText = columns[i][0].data();
       ListView_InsertColumn(list, i, &column);
     }
-    int index = 0;
-    for (const details_layout::Row& row : rows) {
-      std::wstring label = ui::Widen(row.label);
-      std::wstring value = ui::Widen(row.value);
+    for (int index = 0; index < static_cast<int>(rows.size()); ++index) {
       LVITEMW item{};
       item.mask = LVIF_TEXT;
       item.iItem = index;
-      item.pszText = label.data();
+      item.pszText = columns[0][index + 1].data();
       ListView_InsertItem(list, &item);
-      ListView_SetItemText(list, index, 1, value.data());
-      ++index;
+      ListView_SetItemText(list, index, 1, columns[1][index + 1].data());
     }
-    // The values take the rest of the width, or more with a scroll bar.
+    // Every title and text fits its column, measured by the list in the font
+    // it draws with at this window's DPI. The values take the rest of the
+    // width, or more with a scroll bar.
+    FitColumn(list, 0, columns[0], LVSCW_AUTOSIZE_USEHEADER);
+    FitColumn(list, 1, columns[1], LVSCW_AUTOSIZE);
     RECT client{};
     ::GetClientRect(list, &client);
-    ListView_SetColumnWidth(list, 1, LVSCW_AUTOSIZE);
     const int rest =
         client.right - ListView_GetColumnWidth(list, 0) - ::GetSystemMetrics(SM_CXVSCROLL);
     if (ListView_GetColumnWidth(list, 1) < rest)
       ListView_SetColumnWidth(list, 1, rest);
     ListView_SetItemState(list, 0, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
   }
+
+  // The list's own fit, widened where its measure falls short of the widest
+  // text and the margins around it (as Wine's does by a few pixels).
+  void FitColumn(HWND list, int column, const std::vector<std::wstring>& texts, int fit) const {
+    ListView_SetColumnWidth(list, column, fit);
+    int width = ListView_GetColumnWidth(list, column);
+    for (const std::wstring& text : texts) {
+      width = std::max(
+          width, ListView_GetStringWidth(list, text.c_str()) + controls_.Pixels(kTextMarginsTwips));
+    }
+    ListView_SetColumnWidth(list, column, width);
+  }
+
+  // Both margins of a header title or of a label, with a pixel or two to spare.
+  static constexpr int kTextMarginsTwips = 240;
 
   ui::ControlSet controls_;
 };

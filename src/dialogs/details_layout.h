@@ -12,8 +12,6 @@ namespace vintrel::details_layout {
 
 inline constexpr int kClientWidthTwips = 7200;
 inline constexpr int kClientHeightTwips = 4800;
-// The first column of the list, wide enough for the longest label.
-inline constexpr int kLabelColumnTwips = 1980;
 
 std::span<const ui::ControlSpec> Controls();
 

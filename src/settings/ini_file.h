@@ -7,22 +7,33 @@ namespace vintrel::BinkHint {
 
 std::wstring ReadIni(const std::wstring& section, const std::wstring& key,
                      const std::wstring& file);
-// The result of a write is deliberately not examined: a refused write leaves
-// the old file, and the program goes on (the recovery covers a broken file).
-void WriteIni(const std::wstring& section, const std::wstring& key, const std::wstring& value,
+// False when the system refused the write. The loads and the settings
+// window deliberately go on after one: it leaves the old file, and the
+// start-up's recovery covers a broken file. Only a rewrite the user asked
+// for looks, so as not to report it done when it was not.
+bool WriteIni(const std::wstring& section, const std::wstring& key, const std::wstring& value,
               const std::wstring& file);
 
 // Shorthands for section "main" of "vintrel.ini".
 std::wstring ReadSetting(const std::wstring& key);
-void WriteSetting(const std::wstring& key, const std::wstring& value);
+bool WriteSetting(const std::wstring& key, const std::wstring& value);
+
+// The file's full path in the Windows directory; empty when that is unknown.
+std::wstring SettingsFilePath();
 
 // The profile functions read a file they cannot open as if it were empty,
 // which would pass for a missing file and bring on the recovery. Throws
-// errors::SettingsFileUnreadable() when the file is there but cannot be read
+// errors::SettingsFileUnavailable() when the file is there but cannot be read
 // (held without sharing by another program, or no right to read it).
 void CheckSettingsFileReadable();
 
+// Whether the file could be written now: false when it is read-only, held
+// by another program or closed to this user. A missing file counts as
+// writable; the write itself then tells.
+bool SettingsFileWritable();
+
 // Rewrites the fifteen keys with their defaults (everything but "fe").
-void RunSettingsRecovery();
+// False when any write was refused.
+bool RunSettingsRecovery();
 
 }  // namespace vintrel::BinkHint

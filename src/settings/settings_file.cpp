@@ -4,11 +4,25 @@
 #include "settings/stored_number.h"
 
 namespace vintrel::settings_file {
+namespace {
+
+// What `read` gives for the value under `key`, whose failure names the key.
+template <typename Read>
+auto ReadValue(const wchar_t* key, Read read) {
+  try {
+    return read(BinkHint::ReadSetting(key));
+  } catch (const AppError& error) {
+    throw ValueError(error, key);
+  }
+}
+
+}  // namespace
+
 void Load(Options& options) {
   options = Options{};
   BinkHint::CheckSettingsFileReadable();
   LoadStates(options);
-  if (const auto text = DisplayTextForStored(BinkHint::ReadSetting(kDisplayKey))) {
+  if (const auto text = ReadValue(kDisplayKey, DisplayTextForStored)) {
     options.displayText = *text;
     StoreDisplay(options);
   }
@@ -22,13 +36,21 @@ void LoadStates(Options& options) {
   // Stops at the first value that cannot be applied; the boxes after it keep
   // their state and the caller decides what the error means.
   for (std::size_t i = 0; i < kOptions.size(); ++i) {
-    const int state = CheckBoxState(ToInteger16(BinkHint::ReadSetting(kOptions[i].key)));
+    const int state = ReadValue(kOptions[i].key, [](const std::wstring& stored) {
+      return CheckBoxState(ToInteger16(stored));
+    });
     // Assigning a box its own state is no change, and stores nothing.
     if (state == options.states[i])
       continue;
     options.states[i] = state;
     StoreState(options, i);
   }
+}
+
+void RewriteAndLoad(Options& options) {
+  if (!BinkHint::RunSettingsRecovery())
+    throw errors::SettingsFileUnavailable(BinkHint::SettingsFilePath());
+  Load(options);
 }
 
 void Save(const Options& options) {

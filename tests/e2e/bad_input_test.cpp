@@ -16,12 +16,15 @@ const std::string kRecoveredFile =
 
 // Read-only files are held open so that Wine run as root is refused too; one
 // held without sharing cannot even be read, and is no reason for a recovery.
+// A value that stops the load is mended only at the user's word, asked when
+// a button needs the options, and only where the file can be written.
 TEST_F(BadInput, SettingsFileIsRecoveredOrReportedAndNeverSpills) {
   std::string junk("\x00\xff\xfe\x01\r[\x80\x81=\x02\n\x7f==\r\n\x00\x00[ma", 22);
   for (int i = 0; i < 200; ++i) junk += static_cast<char>((i * 37 + 11) % 256);
   const std::string x300(300, 'x'), ini(kIni),
       others = "note=" + x300 + "\r\n[other]\r\nkeep=" + x300 + "\r\n",
       overflow = std::string(kIni).replace(kIni.find("re=1"), 4, "re=99999"),
+      greyless = std::string(kIni).replace(kIni.find("re=1"), 4, "re=5"),
       longRate = std::string(kIni).replace(kIni.find("fe=max"), 6, "fe=" + x300) + others,
       longRateStored = std::string(kIni).replace(kIni.find("fe=max"), 6, "fe=auto") + others,
       longNumber = "[main]\r\nre=" + std::string(300, '1') + "\r\n" + others;
@@ -31,18 +34,28 @@ TEST_F(BadInput, SettingsFileIsRecoveredOrReportedAndNeverSpills) {
     std::wstring status;
     const wchar_t* display;       // shown in the settings window; nullptr: not opened
     std::string started, closed;  // the file after the start and the close; "" unchecked
+    int press = 0, answer = 0;    // a button pressed after the start, and the answer to its box
+    std::wstring box = {};        // a part of that box's text
   } cases[] = {
       {"", {}, kRecovered, nullptr, kRecoveredFile, kRecoveredFile + "fe=auto\r\n"},
-      // Nothing half-read is stored, at the start or at the close.
-      {overflow, {}, L"6  Переполнение", nullptr, overflow, overflow},
+      // Nothing half-read is stored, at the start or at the close, unless
+      // the user has the usual settings written ("Смотреть" asks as
+      // "Настройки" does).
+      {overflow, std::nullopt, L"6  Переполнение", nullptr, overflow, overflow, main_ids::Command1,
+       IDNO, L"«re» из файла настроек " + IniPath().wstring() + L".\nОшибка номер 6: Переполнение"},
+      {greyless, std::nullopt, L"380  Недопустимое значение свойства", L"1024x768", greyless,
+       kRecoveredFile + "fe=max\r\n", main_ids::Command2, IDYES, L"«re»"},
       {junk + "\r\n" + ini, {}, L"0  ", L"800x600", "", ""},
       {longRate, {}, L"0  ", L"800x600", "", longRateStored},
       // Read cut to 254 digits: what it lost could have been anything.
       {longNumber, {}, kRecovered, nullptr, "", ""},
       // A session of changes that cannot be stored: the file's options play.
       {ini, FILE_SHARE_READ, L"0  ", L"800x600", "", ini},
-      {"[main]\r\nre=yes\r\n", FILE_SHARE_READ, kRecovered, nullptr, "", "[main]\r\nre=yes\r\n"},
-      {ini, 0, L"70  Файл настроек занят или недоступен: " + IniPath().wstring(), nullptr, "", ini},
+      // Nothing can be written, so nothing is offered.
+      {"[main]\r\nre=yes\r\n", FILE_SHARE_READ, kRecovered, nullptr, "", "[main]\r\nre=yes\r\n",
+       main_ids::Command2, IDOK, L"Ошибка номер 13: Несоответствие типа"},
+      {ini, 0, L"70  Файл настроек занят или недоступен: " + IniPath().wstring(), nullptr, "", ini,
+       main_ids::Command2, IDOK, L"Ошибка номер 70: Файл настроек занят"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(&c - cases);
@@ -57,8 +70,16 @@ TEST_F(BadInput, SettingsFileIsRecoveredOrReportedAndNeverSpills) {
     Start();
     EXPECT_TRUE(WaitUntil([&] { return Status() == c.status; })) << Status();
     EXPECT_EQ(c.started.empty() ? "" : ReadFile(IniPath()), c.started);
+    if (c.press) {
+      const Box box = Press(Main(c.press));
+      EXPECT_EQ(box.title, L"Ошибка!");
+      EXPECT_NE(box.text.find(c.box), std::wstring::npos) << box.text;
+      EXPECT_EQ(box.buttons, (c.answer == IDOK ? std::vector{IDOK} : std::vector{IDYES, IDNO}));
+      Answer(box, c.answer);
+      Send(main_, WM_NULL);
+    }
     if (c.display) {
-      HWND settings = OpenSettings();
+      HWND settings = c.answer == IDYES ? WindowWith(pid_, settings_ids::de1) : OpenSettings();
       EXPECT_EQ(Text(Item(settings, settings_ids::de1)), c.display);
       if (locked)
         Click(Item(settings, settings_ids::ge)), Select(Item(settings, settings_ids::de1), 0);

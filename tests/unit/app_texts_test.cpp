@@ -25,7 +25,7 @@ TEST(WindowTexts, CaptionsSafeLinksAndTheMessageBoxIcon) {
             L"mailto:author@example.org?Subject=О программе VINTREL ver 1.2.48  ");
   EXPECT_EQ(LoadStatusText(0, L""), L"0  ");
   EXPECT_EQ(LoadStatusText(6, L"Переполнение"), L"6  Переполнение");
-  EXPECT_EQ(RecoveryStatusText(L"Несоответствие типа"),
+  EXPECT_EQ(RecoveryStatusText(13, L"Несоответствие типа"),
             L"Настройки восстановлены. Ошибка номер 13: Несоответствие типа");
   EXPECT_EQ(UpperCase(L"vintrel-1.0 ёжик éÿ÷"), L"VINTREL-1.0 ЁЖИК Éÿ÷");
   // Only web pages over https and e-mail open from the About window.
