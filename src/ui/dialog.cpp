@@ -68,6 +68,10 @@ void Dialog::Layout() {
   const POINT at = CenteredOrigin(::GetWindow(hwnd_, GW_OWNER), width, height);
   ::SetWindowPos(hwnd_, nullptr, at.x, at.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
   controls_.Build(hwnd_, frame_.controls, dpi);
+  if (frame_.bigIcon)
+    ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(frame_.bigIcon));
+  if (frame_.smallIcon)
+    ::SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(frame_.smallIcon));
 }
 
 bool Dialog::OnCommand(int id, int code, HWND control) {

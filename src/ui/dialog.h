@@ -36,6 +36,8 @@ class Dialog {
     int clientWidthTwips;
     int clientHeightTwips;
     std::span<const ControlSpec> controls;
+    HICON bigIcon = nullptr;  // the caller's; none: the dialog manager's own
+    HICON smallIcon = nullptr;
   };
 
   Dialog() = default;
@@ -61,6 +63,9 @@ class Dialog {
   virtual void OnDestroyed() {}
   // Closes the dialog with `result`: ends a modal one, destroys a modeless one.
   virtual void End(INT_PTR result) = 0;
+
+  // A length of the controls' table in pixels of this dialog.
+  int Pixels(int twips) const { return controls_.Pixels(twips); }
 
   // The template both kinds of dialog are created from; kept for WM_INITDIALOG.
   const DLGTEMPLATE* Template(const Frame& frame);
