@@ -116,14 +116,17 @@ std::wstring Text(HWND window) {
   return text;
 }
 
-// A fresh program folder: vintrel.exe with the stand-in player beside it.
+// A fresh program folder: vintrel.exe with the stand-in player beside it. The
+// program is the shipped one, or the build of it with marks between its
+// start-up phases, under the same name.
 struct Folder {
   fs::path path;
-  explicit Folder(const wchar_t* name) : path(fs::temp_directory_path() / name) {
+  explicit Folder(const wchar_t* name, const wchar_t* program = L"vintrel.exe")
+      : path(fs::temp_directory_path() / name) {
     const fs::path bin = fs::path(_wpgmptr).parent_path();
     fs::remove_all(path);
     fs::create_directories(path);
-    fs::copy_file(bin / L"vintrel.exe", path / L"vintrel.exe");
+    fs::copy_file(bin / program, path / L"vintrel.exe");
     fs::copy_file(bin / L"recorder.exe", path / L"vintrel.dll");
     for (const wchar_t* floor : {L"bench_floor_window.exe", L"bench_floor_themed.exe"})
       fs::copy_file(bin / floor, path / floor);
@@ -253,7 +256,7 @@ std::vector<double> PhaseTimes(const fs::path& exe, const fs::path& log, bool wi
 }  // namespace
 
 std::string MeasurePhases(const Plan& plan) {
-  const Folder folder(L"vintrel-bench-phases");
+  const Folder folder(L"vintrel-bench-phases", L"vintrel_bench_program.exe");
   const fs::path log = folder.path / L"phases.log";
   // Inherited by the programs: where their marks go at exit.
   SetEnvironmentVariableW(L"VINTREL_PHASE_LOG", log.c_str());

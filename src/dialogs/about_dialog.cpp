@@ -9,7 +9,7 @@
 #include "dialogs/about_layout.h"
 #include "res/about_dialog_ids.h"
 #include "ui/controls.h"
-#include "ui/modal.h"
+#include "ui/dialog.h"
 #include "ui/system_library.h"
 
 namespace vintrel {
@@ -46,74 +46,67 @@ decltype(::ShellExecuteW)* ShellExecute() {
   return ui::RequireSystemFunction<decltype(::ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
 }
 
-class AboutDialog : public ui::ModalWindow {
+class AboutDialog : public ui::ModalDialog {
  public:
-  bool Show(HWND owner) {
-    const Frame frame{L"VintrelAboutWindow",
-                      WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
-                      WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE,
-                      owner,
-                      about_layout::kClientWidthTwips,
-                      about_layout::kClientHeightTwips,
-                      nullptr,
-                      nullptr};
-    if (!Create(frame))
-      return false;
+  void Show(HWND owner) {
     const std::wstring caption = about_layout::AboutCaption(kFileDescription, kVersion);
-    ::SetWindowTextW(hwnd(), caption.c_str());
-    controls_.Build(hwnd(), about_layout::Controls());
-    RunModal();
-    return true;
+    Run(owner, {caption.c_str(), WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN,
+                WS_EX_TOOLWINDOW | WS_EX_WINDOWEDGE, about_layout::kClientWidthTwips,
+                about_layout::kClientHeightTwips, about_layout::Controls()});
   }
 
  protected:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == WM_SETCURSOR && IsLink(reinterpret_cast<HWND>(wParam))) {
-      ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
-      return TRUE;
-    }
-    return ModalWindow::HandleMessage(message, wParam, lParam);
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) override {
+    if (message != WM_SETCURSOR || !IsLink(reinterpret_cast<HWND>(wParam)))
+      return false;
+    ::SetCursor(::LoadCursorW(nullptr, IDC_HAND));
+    result = TRUE;
+    return true;
   }
-
-  // "Ok" is the one control that takes the focus, so Enter and Space close
-  // the window as in a message box.
-  HWND InitialFocus() const override { return Item(about_ids::Command1); }
 
   COLORREF LabelTextColor(HWND control) const override {
-    const int id = ::GetDlgCtrlID(control);
-    if (id == about_ids::Label(1))
-      return kDescriptionColor;
-    if (id == about_ids::Label(2))
-      return kWebLinkColor;
-    if (id == about_ids::Label(3))
-      return ::GetSysColor(COLOR_HIGHLIGHT);
-    return ModalWindow::LabelTextColor(control);
+    switch (::GetDlgCtrlID(control)) {
+      case about_ids::descriptionLabel:
+        return kDescriptionColor;
+      case about_ids::webPageLink:
+        return kWebLinkColor;
+      case about_ids::emailLink:
+        return ::GetSysColor(COLOR_HIGHLIGHT);
+      default:
+        return ModalDialog::LabelTextColor(control);
+    }
   }
 
-  void OnCommand(int id, int code, HWND) override {
-    if (id == IDCANCEL || (id == about_ids::Command1 && code == BN_CLICKED)) {
-      EndModal();
-    } else if (id == about_ids::Label(2) && code == STN_CLICKED) {
+  // "Ok" is the one control that takes the focus, so the dialog manager gives
+  // it Enter, and Space presses it, as in a message box. A click on a link
+  // arrives as a click too: a label's STN_CLICKED is BN_CLICKED's code.
+  bool OnButtonClicked(int id, HWND control) override {
+    if (id == about_ids::okButton) {
+      OnOK();
+    } else if (id == about_ids::webPageLink) {
       OpenWebPage();
-    } else if (id == about_ids::Label(3) && code == STN_CLICKED) {
+    } else if (id == about_ids::emailLink) {
       StartEmail();
+    } else {
+      return ModalDialog::OnButtonClicked(id, control);
     }
+    return true;
   }
 
  private:
   bool IsLink(HWND control) const {
     return control &&
-           (control == Item(about_ids::Label(2)) || control == Item(about_ids::Label(3)));
+           (control == Item(about_ids::webPageLink) || control == Item(about_ids::emailLink));
   }
 
   // The labels' captions decide where the links lead, read at the click.
   // No working folder: the handler keeps to its own.
   void OpenWebPage() const {
-    Open(::GetDesktopWindow(), ui::WindowText(Item(about_ids::Label(2))));
+    Open(::GetDesktopWindow(), ui::WindowText(Item(about_ids::webPageLink)));
   }
 
   void StartEmail() const {
-    Open(nullptr, about_layout::MailtoTarget(ui::WindowText(Item(about_ids::Label(3))),
+    Open(nullptr, about_layout::MailtoTarget(ui::WindowText(Item(about_ids::emailLink)),
                                              kApplicationTitle, kVersion));
   }
 
@@ -123,8 +116,6 @@ class AboutDialog : public ui::ModalWindow {
     ComApartment com;
     ShellExecute()(owner, L"open", target.c_str(), L"", nullptr, SW_SHOWNORMAL);
   }
-
-  ui::ControlSet controls_;
 };
 
 }  // namespace

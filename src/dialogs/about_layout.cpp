@@ -29,13 +29,13 @@ constexpr int kDescriptionHeight = 960 - 120;
 
 // clang-format off
 constexpr ControlSpec kControls[] = {
-  // id        kind                 text                       tooltip                                                                         left, top, width, height           container tab flags
-  {Label(1), kLabel,              kDescription,              nullptr,                                                                         {120, 120, kDescriptionWidth, kDescriptionHeight}, 0, 0},
-  {Label(5), kLabel,              L"URL",                    nullptr,                                                                         {240, 960, 375, 255},               0, 1},
-  {Label(6), kLabel,              L"E-mail",                 nullptr,                                                                         {120, 1320, 495, 255},              0, 2},
-  {Label(3), kLabel,              author_contact::kEmail,    L"Написать благодарственное письмо разработчику или сообщить о найденных багах", {840, 1320, 1575, 255},             0, 3},
-  {Label(2), kLabel,              author_contact::kWebPage,  L"Посетить страницу разработчика и скачать новую версию программы",              {720, 960, 1815, 255},              0, 4, kCentered},
-  {Command1, ControlKind::button, L"Ok",                     L"Всё понятно",                                                                  {3360, 1200, 735, 375},             0, 5},
+  // id              kind                 text                       tooltip                                                                         left, top, width, height           container tab flags
+  {descriptionLabel, kLabel,              kDescription,              nullptr,                                                                         {120, 120, kDescriptionWidth, kDescriptionHeight}, 0, 0},
+  {urlLabel,         kLabel,              L"URL",                    nullptr,                                                                         {240, 960, 375, 255},               0, 1},
+  {emailLabel,       kLabel,              L"E-mail",                 nullptr,                                                                         {120, 1320, 495, 255},              0, 2},
+  {emailLink,        kLabel,              author_contact::kEmail,    L"Написать благодарственное письмо разработчику или сообщить о найденных багах", {840, 1320, 1575, 255},             0, 3},
+  {webPageLink,      kLabel,              author_contact::kWebPage,  L"Посетить страницу разработчика и скачать новую версию программы",              {720, 960, 1815, 255},              0, 4, kCentered},
+  {okButton,         ControlKind::button, L"Ok",                     L"Всё понятно",                                                                  {3360, 1200, 735, 375},             0, 5},
 };
 // clang-format on
 

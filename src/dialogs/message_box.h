@@ -6,8 +6,11 @@
 
 namespace vintrel {
 
-// The system's message box with the caller's icon in place of the standard
-// one. Returns the pressed button's code.
+// The system's message box, with the program's own icon (the bull's-eye
+// resource) in place of the standard one when `icon` is given; without it,
+// as `buttons` asks. Returns the pressed button's code. The box loads the
+// icon itself: `icon` only says whether to show it, until the callers pass
+// no handle.
 int MsgBoxWithIcon(const std::wstring& prompt, uint32_t buttons, const std::wstring& title,
                    HICON icon);
 

@@ -3,10 +3,12 @@
 namespace vintrel::about_ids {
 
 enum : int {
-  Command1 = 400,  // "Ok"
+  okButton = 400,          // "Ok"
+  descriptionLabel = 411,  // what the program does, in red
+  webPageLink = 412,       // the author's web page
+  emailLink = 413,         // the author's e-mail address
+  urlLabel = 415,          // "URL"
+  emailLabel = 416,        // "E-mail"
 };
-
-// LabelN of the About window has the identifier 410 + N.
-constexpr int Label(int n) { return 410 + n; }
 
 }  // namespace vintrel::about_ids

@@ -64,6 +64,16 @@ int ScreenDpi() {
   return dpi > 0 ? dpi : 96;
 }
 
+int WindowDpi(HWND hwnd) {
+  // Looked up, not imported: older systems have no such function.
+  using GetDpiForWindowFunction = UINT WINAPI(HWND);
+  static auto* const getDpi =
+      reinterpret_cast<GetDpiForWindowFunction*>(reinterpret_cast<void (*)()>(
+          ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  const int dpi = getDpi && hwnd ? static_cast<int>(getDpi(hwnd)) : 0;
+  return dpi > 0 ? dpi : ScreenDpi();
+}
+
 int ControlSet::Pixels(int twips) const {
   return TwipsToPixels(twips, dpi_);
 }
@@ -78,8 +88,8 @@ UniqueFont CreateDialogFont(int dpi) {
   return UniqueFont(::CreateFontIndirectW(&lf));
 }
 
-void ControlSet::Build(HWND parent, std::span<const ControlSpec> table) {
-  dpi_ = ScreenDpi();
+void ControlSet::Build(HWND parent, std::span<const ControlSpec> table, int dpi) {
+  dpi_ = dpi > 0 ? dpi : ScreenDpi();
   font_ = CreateDialogFont(dpi_);
   tooltip_ = nullptr;  // a tooltip window of an earlier build went with its parent
 

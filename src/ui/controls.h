@@ -16,6 +16,9 @@ std::wstring WindowText(HWND hwnd);
 
 // Screen DPI as the system reports it to this (DPI-aware) program.
 int ScreenDpi();
+// The DPI a window is drawn at: its own where the system tells it
+// (GetDpiForWindow, Windows 10), else the screen's.
+int WindowDpi(HWND hwnd);
 
 // The 8-point dialog font ("MS Shell Dlg") at a given DPI; the twips layouts
 // were drawn for it, so every window uses it, never the bitmap System font.
@@ -30,8 +33,9 @@ class ControlSet {
   ControlSet& operator=(const ControlSet&) = delete;
 
   // Creates every control of `table` as a child of `parent`, in keyboard
-  // order (the z-order is the tab order), with fonts and tooltips.
-  void Build(HWND parent, std::span<const ControlSpec> table);
+  // order (the z-order is the tab order), with fonts and tooltips, converted
+  // at `dpi` (0: the screen's).
+  void Build(HWND parent, std::span<const ControlSpec> table, int dpi = 0);
 
   // A length of the table in pixels of this build.
   int Pixels(int twips) const;

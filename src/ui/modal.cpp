@@ -1,5 +1,7 @@
 #include "ui/modal.h"
 
+#include "ui/dialog.h"
+
 namespace vintrel::ui {
 namespace {
 
@@ -7,6 +9,9 @@ bool TranslateDialogKeys(MSG& msg) {
   HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
   if (!root)
     return false;
+  // A modeless dialog has the dialog manager's keys and nothing else.
+  if (Dialog::FromHandle(root))
+    return ::IsDialogMessageW(root, &msg) != FALSE;
   if (Window* window = Window::FromHandle(root); window && window->TranslateKey(msg))
     return true;
   // Enter on a focused push button presses it, as in a dialog box; our

@@ -20,7 +20,8 @@ class ModalWindow : public Window {
 };
 
 // The program's message loop: keyboard navigation (Tab, Space, Enter on a
-// focused button) for whichever of our windows has the message.
+// focused button) for whichever of our windows or modeless dialogs has the
+// message.
 int RunMessageLoop();
 
 }  // namespace vintrel::ui

@@ -1,7 +1,8 @@
 #pragma once
-// Marks between the phases of start-up, for the benchmark alone: its build
-// (scripts/bench.sh, VINTREL_BENCH) defines VINTREL_START_PHASES and links
-// bench/start_phases.cpp; in every other build a mark compiles to nothing.
+// Marks between the phases of start-up, for the benchmark alone: its copy of
+// the program (vintrel_bench_program, built with VINTREL_BENCH) defines
+// VINTREL_START_PHASES and links bench/start_phases.cpp; in vintrel.exe and
+// every other build a mark compiles to nothing.
 #ifdef VINTREL_START_PHASES
 namespace vintrel::ui {
 void MarkStartPhase(const char* name);

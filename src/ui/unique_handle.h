@@ -58,11 +58,6 @@ struct RegKeyTraits {
   static Type Empty() { return nullptr; }
   static void Release(Type h) { ::RegCloseKey(h); }
 };
-struct HookTraits {
-  using Type = HHOOK;
-  static Type Empty() { return nullptr; }
-  static void Release(Type h) { ::UnhookWindowsHookEx(h); }
-};
 struct FontTraits {
   using Type = HFONT;
   static Type Empty() { return nullptr; }
@@ -90,7 +85,6 @@ struct ScreenDcTraits {
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFile = UniqueHandle<FileHandleTraits>;
 using UniqueRegKey = UniqueHandle<RegKeyTraits>;
-using UniqueHook = UniqueHandle<HookTraits>;
 using UniqueFont = UniqueHandle<FontTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;

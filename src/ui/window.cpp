@@ -35,6 +35,23 @@ void SetExceptionReporter(ExceptionReporter reporter) {
   Reporter() = std::move(reporter);
 }
 
+void ReportException(HWND owner) {
+  if (Reporter())
+    Reporter()(owner);
+}
+
+POINT CenteredOrigin(HWND owner, int width, int height) {
+  RECT area{};
+  if (owner && ::IsWindowVisible(owner)) {
+    ::GetWindowRect(owner, &area);
+  } else {
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  }
+  const int x = area.left + ((area.right - area.left) - width) / 2;
+  const int y = area.top + ((area.bottom - area.top) - height) / 2;
+  return {x < 0 ? 0 : x, y < 0 ? 0 : y};
+}
+
 Window::~Window() {
   Destroy();
 }
@@ -48,20 +65,8 @@ bool Window::Create(const Frame& frame) {
   const int width = rect.right - rect.left;
   const int height = rect.bottom - rect.top;
 
-  RECT area{};
-  if (frame.owner && ::IsWindowVisible(frame.owner)) {
-    ::GetWindowRect(frame.owner, &area);
-  } else {
-    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
-  }
-  int x = area.left + ((area.right - area.left) - width) / 2;
-  int y = area.top + ((area.bottom - area.top) - height) / 2;
-  if (x < 0)
-    x = 0;
-  if (y < 0)
-    y = 0;
-
-  HWND hwnd = ::CreateWindowExW(frame.exStyle, frame.className, L"", frame.style, x, y, width,
+  const POINT at = CenteredOrigin(frame.owner, width, height);
+  HWND hwnd = ::CreateWindowExW(frame.exStyle, frame.className, L"", frame.style, at.x, at.y, width,
                                 height, frame.owner, nullptr, ::GetModuleHandleW(nullptr), this);
   if (!hwnd)
     return false;
@@ -141,8 +146,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
   try {
     return self->HandleMessage(message, wParam, lParam);
   } catch (...) {
-    if (Reporter())
-      Reporter()(hwnd);
+    ReportException(hwnd);
     return 0;
   }
 }

@@ -68,5 +68,12 @@ class Window {
 // installs a reporter that shows its own message box.
 using ExceptionReporter = std::function<void(HWND owner)>;
 void SetExceptionReporter(ExceptionReporter reporter);
+// Hands the exception being handled to the reporter; for catch blocks at a
+// window or dialog procedure.
+void ReportException(HWND owner);
+
+// Where a window of that size goes: centred on its owner when the owner is
+// shown, else on the work area, never past the screen's top-left corner.
+POINT CenteredOrigin(HWND owner, int width, int height);
 
 }  // namespace vintrel::ui

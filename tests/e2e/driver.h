@@ -24,6 +24,7 @@
 #include "about_dialog_ids.h"
 #include "bik_maker.h"
 #include "main_window_ids.h"
+#include "resource_ids.h"
 #include "settings_dialog_ids.h"
 #include "ui/unique_handle.h"
 
@@ -197,8 +198,8 @@ class E2e : public ::testing::Test {
   // ---- message boxes
 
   // A "#32770" window with its text in static 0xFFFF and no file name field:
-  // a message box, not the open dialog (the program's own windows have classes
-  // of their own).
+  // a message box, not the open dialog (the program's own dialogs have no
+  // control 0xFFFF).
   static bool IsBox(HWND hwnd) {
     return ClassOf(hwnd) == L"#32770" && GetDlgItem(hwnd, 0xFFFF) && !GetDlgItem(hwnd, kFileName);
   }
@@ -398,11 +399,35 @@ class E2e : public ::testing::Test {
     EXPECT_EQ(box.title, L"Ошибка!");
     EXPECT_EQ(box.text, text);
     EXPECT_EQ(box.buttons, std::vector<int>{IDOK});
-    const LRESULT own = Send(Main(main_ids::PicBullsEye), STM_GETICON);
-    EXPECT_TRUE(box.icon && WaitUntil([&] { return Send(box.icon, STM_GETICON) == own; }, 2000))
+    EXPECT_TRUE(box.icon && WaitUntil([&] { return ShowsBullsEye(box.icon); }, 2000))
         << "the box shows the program's own icon";
     EXPECT_FALSE(IsWindowEnabled(main_));
     Answer(box);
+  }
+  // Whether the control shows the bull's-eye of the program's resources as a
+  // message box draws an icon: at the system's size on the face colour.
+  bool ShowsBullsEye(HWND control) const {
+    HMODULE exe = LoadLibraryExW(Exe().c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    const int size = GetSystemMetrics(SM_CXICON);
+    const ui::UniqueIcon icon(static_cast<HICON>(
+        LoadImageW(exe, MAKEINTRESOURCEW(IDI_BULLSEYE), IMAGE_ICON, size, size, 0)));
+    FreeLibrary(exe);
+    const ui::UniqueScreenDc screen(GetDC(nullptr));
+    HDC drawn = CreateCompatibleDC(screen.get());
+    HBITMAP bitmap = CreateCompatibleBitmap(screen.get(), size, size);
+    SelectObject(drawn, bitmap);
+    const RECT square{0, 0, size, size};
+    FillRect(drawn, &square, GetSysColorBrush(COLOR_BTNFACE));
+    DrawIconEx(drawn, 0, 0, icon.get(), size, size, 0, nullptr, DI_NORMAL);
+    RECT at{};
+    GetWindowRect(control, &at);
+    int same = 0;
+    for (int y = 0; y < size; ++y)
+      for (int x = 0; x < size; ++x)
+        same += GetPixel(drawn, x, y) == GetPixel(screen.get(), at.left + x, at.top + y);
+    DeleteDC(drawn);
+    DeleteObject(bitmap);
+    return icon && same == size * size;
   }
   // A settings or About window: a small caption only, held by the main window.
   void ExpectModal(HWND window, const wchar_t* title, int focusId) const {

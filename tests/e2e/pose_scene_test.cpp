@@ -30,7 +30,7 @@ TEST_F(Pose, DISABLED_Scene) {
   if (scene == "settings")
     OpenSettings();
   if (scene == "about")
-    Open(main_ids::Command4, about_ids::Command1);
+    Open(main_ids::Command4, about_ids::okButton);
   if (scene == "message")
     Browse(Add(L"readme.txt", "Not a video at all.\r\n")), WaitBox(pid_);
   ASSERT_TRUE(WriteFile(_wgetenv(L"VINTREL_READY"), "ready"));

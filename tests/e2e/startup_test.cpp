@@ -43,11 +43,11 @@ TEST_F(Startup, MainWindowItsKeyboardAndTheAboutWindowWithItsLinks) {
     EXPECT_TRUE(WaitFocus(main_, id)) << id;
   }
   Key(main_, VK_RETURN);
-  HWND about = WindowWith(pid_, about_ids::Command1);
-  ExpectModal(about, L"О программе Vintrel ver 1.2.48", about_ids::Command1);
-  HWND web = Item(about, about_ids::Label(2)), mail = Item(about, about_ids::Label(3));
+  HWND about = WindowWith(pid_, about_ids::okButton);
+  ExpectModal(about, L"О программе Vintrel ver 1.2.48", about_ids::okButton);
+  HWND web = Item(about, about_ids::webPageLink), mail = Item(about, about_ids::emailLink);
   EXPECT_TRUE(WaitUntil([&] {
-    return CountPixels(Item(about, about_ids::Label(1)), RGB(255, 0, 0)) > 50;
+    return CountPixels(Item(about, about_ids::descriptionLabel), RGB(255, 0, 0)) > 50;
   })) << "the description is drawn in red";
   EXPECT_GT(CountPixels(web, RGB(0, 0, 128)), 20) << "the web address in dark blue";
   EXPECT_GT(CountPixels(mail, GetSysColor(COLOR_HIGHLIGHT)), 20) << "the e-mail in the highlight";

@@ -8,7 +8,6 @@
 #include "app/command_line.h"
 #include "common/text.h"
 #include "dialogs/about_layout.h"
-#include "dialogs/msgbox_style.h"
 
 namespace vintrel {
 namespace {
@@ -17,7 +16,7 @@ using about_layout::AboutCaption;
 using about_layout::IsOpenableLink;
 using about_layout::MailtoTarget;
 
-TEST(WindowTexts, CaptionsSafeLinksAndTheMessageBoxIcon) {
+TEST(WindowTexts, CaptionsAndSafeLinks) {
   EXPECT_EQ(MainWindowCaption(L"vintrel", {1, 2, 48}, L"ООО Ромашка"),
             L"VINTREL ver 1.2.48  ООО Ромашка");
   EXPECT_EQ(AboutCaption(L"Vintrel", {10, 0, 7}), L"О программе Vintrel ver 10.0.7");
@@ -34,12 +33,6 @@ TEST(WindowTexts, CaptionsSafeLinksAndTheMessageBoxIcon) {
   for (const wchar_t* target : {L"http://example.org/", L"file:///C:/x.exe", L"C:\\x.exe",
                                 L"\\\\server\\share\\x.exe", L"https:", L"mailto", L""})
     EXPECT_FALSE(IsOpenableLink(target)) << target;
-  // The program's icon makes the icon field the information icon, whichever
-  // icon was asked for (0x30 holds both of the others' bits); the buttons,
-  // default button and modality stay. Without it nothing changes.
-  EXPECT_EQ(MessageBoxStyle(0x30, true), 0x40u);
-  EXPECT_EQ(MessageBoxStyle(0x1124, true), 0x1144u);
-  EXPECT_EQ(MessageBoxStyle(0x1124, false), 0x1124u);
 }
 
 // The program's name as Windows takes it, then the text between the first two
