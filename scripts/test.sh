@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Builds every preset and runs every test: the unit tests natively (plain and
-# under the sanitizers), a short run of each fuzz target, then the end-to-end
-# tests under Wine on a private X display. Exits non-zero if anything failed;
-# the last lines printed are ctest's summary of the end-to-end tests and the
-# test budget (scripts/test_budget.sh).
+# Builds every preset and runs every test: the unit tests natively (plain,
+# under the sanitizers, and as a 32-bit program), a short run of each fuzz
+# target, the downloads built twice from clean clones and compared, then the
+# end-to-end tests under Wine on a private X display and a start of the
+# downloaded program. Exits non-zero if anything failed; the last lines
+# printed are ctest's summary of the end-to-end tests, the smoke test's and
+# the test budget (scripts/test_budget.sh).
 set -uo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -29,7 +31,14 @@ build_preset() {
   fi
 }
 
-for preset in native native-sanitize; do
+# native32 is the unit tests built with g++ -m32: the 32-bit program's own
+# arithmetic (size_t, long) on the pure code it shares.
+if vintrel_runs_32bit; then
+  echo "== native32: the unit tests as a 32-bit program, run by this kernel"
+else
+  echo "== native32: the unit tests as a 32-bit program, run by qemu-i386 (this kernel runs no 32-bit code)"
+fi
+for preset in native native-sanitize native32; do
   if build_preset "$preset"; then
     echo "== $preset: tests"
     ctest --preset "$preset" || failed=1
@@ -59,6 +68,36 @@ if [[ $e2e != windows ]]; then
   build_preset "$e2e" || failed=1
 fi
 
+# The downloads: scripts/package.sh in two clean clones of this commit, in
+# folders of different depth with blanks and Cyrillic letters, must write the
+# same bytes. A tree with uncommitted changes is checked at its last commit.
+release="$VINTREL_ROOT/build/release check"
+release_one="$release/one"
+release_two="$release/другая папка/two"
+package_clone() {
+  local clone=$1 commit
+  commit="$(git -C "$VINTREL_ROOT" rev-parse HEAD)" || return 1
+  git clone -q --no-checkout "$VINTREL_ROOT" "$clone" && git -C "$clone" checkout -q "$commit" ||
+    return 1
+  if ! bash "$clone/scripts/package.sh" >"$clone.log" 2>&1; then
+    echo "== release: scripts/package.sh FAILED in $clone; end of $clone.log:"
+    tail -n 40 "$clone.log"
+    return 1
+  fi
+}
+echo "== release: scripts/package.sh in two clean clones, compared byte for byte"
+rm -rf "$release"
+if package_clone "$release_one" && package_clone "$release_two"; then
+  if diff -r "$release_one/dist" "$release_two/dist"; then
+    sed 's/^/   /' "$release_one/dist/SHA256SUMS"
+  else
+    echo "== release: the two clones' downloads DIFFER"
+    failed=1
+  fi
+else
+  failed=1
+fi
+
 # One display and one persistent wineserver for all end-to-end tests: Wine
 # then starts its helper processes once instead of once per test program.
 vintrel_start_xvfb || exit 1
@@ -81,6 +120,47 @@ wineboot >/dev/null 2>&1
 
 echo "== $e2e: end-to-end tests under Wine (DISPLAY=$DISPLAY)"
 ctest --preset "$e2e" || failed=1
+
+# The download a user gets, unzipped into a folder with a blank and Cyrillic
+# letters: its vintrel.exe shows its main window and ends when asked to
+# close; its bikinfo.exe answers a bare start with its usage (exit code 2).
+smoke_test() {
+  local arch=win64 folder="$release/распакованный архив" zip pid i window caption
+  [[ $e2e == windows ]] && arch=win32
+  zip="$(echo "$release_one/dist/"vintrel-*-"$arch".zip)"
+  echo "== release: $(basename "$zip") unzipped and started under Wine"
+  [[ -f $zip ]] || { echo "== release: no $zip"; return 1; }
+  rm -rf "$folder" && mkdir -p "$folder" && python3 -m zipfile -e "$zip" "$folder" || return 1
+  wine "$folder/bikinfo.exe" >/dev/null 2>&1
+  [[ $? == 2 ]] || { echo "== release: bikinfo.exe did not answer with its usage"; return 1; }
+  wine "$folder/vintrel.exe" >/dev/null 2>&1 &
+  pid=$!
+  for ((i = 0; i < 150; i++)); do
+    window="$(xdotool search --name '^VINTREL ver .*  Vintrel Team$' 2>/dev/null | head -n 1)"
+    [[ -n $window ]] && break
+    sleep 0.2
+  done
+  if [[ -z $window ]]; then
+    echo "== release: no main window within 30 s"
+    kill "$pid" 2>/dev/null
+    return 1
+  fi
+  caption="$(xdotool getwindowname "$window" 2>/dev/null)"
+  # Wine's taskkill without /f posts WM_CLOSE, as closing the window would.
+  wine taskkill /im vintrel.exe >/dev/null 2>&1
+  for ((i = 0; i < 100; i++)); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  if kill -0 "$pid" 2>/dev/null; then
+    echo "== release: vintrel.exe did not end when its window was closed"
+    kill "$pid" 2>/dev/null
+    return 1
+  fi
+  wait "$pid" || { echo "== release: vintrel.exe ended with exit code $?"; return 1; }
+  echo "== release: \"$caption\" shown and closed"
+}
+smoke_test || failed=1
 # Test code stays within 40% of the program's: past that the run fails.
 bash "$here/test_budget.sh" || failed=1
 exit $failed
