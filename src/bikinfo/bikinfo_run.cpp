@@ -12,6 +12,68 @@ bool LooksLikeOption(const std::filesystem::path& arg) {
   return text.size() > 1 && text[0] == '-';
 }
 
+// Writes the items as they come; stops at the first write that fails, as
+// nothing more could reach the reader.
+class Run {
+ public:
+  Run(const BikinfoOptions& options, BikinfoSystem& system)
+      : options_(options), system_(system), report_(options.form) {}
+
+  int Exit() {
+    bool ok = Write(report_.Begin());
+    for (auto input = options_.inputs.begin(); ok && input != options_.inputs.end(); ++input) {
+      ok = Input(*input);
+    }
+    std::string error;
+    if (!ok || !Write(report_.End()) || !system_.Flush(error)) {
+      system_.Complain("bikinfo: вывод не записан: " + (error.empty() ? error_ : error) + "\n");
+      return 1;
+    }
+    return allWhole_ ? 0 : 1;
+  }
+
+ private:
+  bool Write(std::string_view text) { return system_.Write(text, error_); }
+
+  bool Item(const std::filesystem::path& shown, const BinkExamination& file) {
+    allWhole_ = allWhole_ && file.Whole();
+    return Write(report_.Item(system_.Display(shown), file));
+  }
+
+  bool Input(const std::filesystem::path& input) {
+    const SystemString root = system_.SystemForm(input.native());
+    if (!system_.IsFolder(root)) {
+      return Item(input, system_.Examine(root));
+    }
+    FolderWalk walk(system_, root, options_.recursive);
+    bool found = false;
+    while (const auto step = walk.Next()) {
+      found = true;  // a folder that fails has a line of its own
+      const std::filesystem::path shown =
+          step->relative.empty() ? input : input / std::filesystem::path(step->relative);
+      const BinkExamination file = step->failure.empty()
+                                       ? system_.Examine(step->path)
+                                       : Unreadable(step->failure, ProblemKind::folderUnreadable);
+      if (!Item(shown, file)) {
+        return false;
+      }
+    }
+    if (found) {
+      return true;
+    }
+    BinkExamination none;
+    none.problem = "в папке нет видео Bink";
+    none.problemKind = ProblemKind::noVideos;
+    return Item(input, none);
+  }
+
+  const BikinfoOptions& options_;
+  BikinfoSystem& system_;
+  ReportStream report_;
+  bool allWhole_ = true;
+  std::string error_;
+};
+
 }  // namespace
 
 std::optional<BikinfoOptions> ParseBikinfoArgs(const std::vector<std::filesystem::path>& args,
@@ -48,53 +110,17 @@ std::optional<BikinfoOptions> ParseBikinfoArgs(const std::vector<std::filesystem
   return options;
 }
 
-bool IsVideoName(const std::filesystem::path& name) {
-  const auto ext = name.extension().native();
-  if (ext.size() != 4 || ext[0] != '.') {
-    return false;
+int RunBikinfo(const std::vector<std::filesystem::path>& args, BikinfoSystem& system) {
+  std::string error;
+  const auto options = ParseBikinfoArgs(args, error);
+  if (!options) {
+    system.Complain("bikinfo: " + error + "\n" + kBikinfoUsage);
+    return 2;
   }
-  std::string lower;
-  for (size_t i = 1; i < 4; ++i) {
-    const auto c = ext[i];
-    lower += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : static_cast<char>(c);
+  if (options->help) {
+    return system.Write(kBikinfoUsage, error) && system.Flush(error) ? 0 : 1;
   }
-  return lower == "bik" || lower == "bk2";
-}
-
-int RunBikinfo(const BikinfoOptions& options, BikinfoSystem& system) {
-  ReportStream report(options.form);
-  bool allWhole = true;
-  const auto item = [&](const std::filesystem::path& path, const BinkExamination& file) {
-    allWhole = allWhole && file.Whole();
-    system.Write(report.Item(system.Display(path), file));
-  };
-  system.Write(report.Begin());
-  for (const std::filesystem::path& input : options.inputs) {
-    if (!system.IsFolder(input)) {
-      item(input, system.Examine(input));
-      continue;
-    }
-    bool found = false;
-    system.ListFolder(
-        input, options.recursive,
-        [&](const std::filesystem::path& file) {
-          if (IsVideoName(file.filename())) {
-            found = true;
-            item(file, system.Examine(file));
-          }
-        },
-        [&](const std::filesystem::path& folder, const std::string& reason) {
-          found = true;  // the folder has its own line already
-          item(folder, Unreadable(reason));
-        });
-    if (!found) {
-      BinkExamination none;
-      none.problem = "в папке нет видео Bink";
-      item(input, none);
-    }
-  }
-  system.Write(report.End());
-  return allWhole ? 0 : 1;
+  return Run(*options, system).Exit();
 }
 
 }  // namespace vintrel

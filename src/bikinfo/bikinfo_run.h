@@ -1,6 +1,5 @@
 #pragma once
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,6 +7,7 @@
 
 #include "bink/bink_examine.h"
 #include "bink/bink_report.h"
+#include "bink/folder_walk.h"
 
 namespace vintrel {
 
@@ -29,27 +29,27 @@ inline constexpr char kBikinfoUsage[] =
 std::optional<BikinfoOptions> ParseBikinfoArgs(const std::vector<std::filesystem::path>& args,
                                                std::string& error);
 
-// Files named *.bik or *.bk2 in any letter case are the videos of a folder.
-bool IsVideoName(const std::filesystem::path& name);
-
-// What a run needs from the system.
-class BikinfoSystem {
+// What a run needs from the system. Folders are listed through the
+// FolderLister side.
+class BikinfoSystem : public FolderLister {
  public:
-  using FileFound = std::function<void(const std::filesystem::path&)>;
-  using FolderFailed = std::function<void(const std::filesystem::path&, const std::string&)>;
-
-  virtual ~BikinfoSystem() = default;
-  virtual bool IsFolder(const std::filesystem::path& path) = 0;
-  // Calls `file` for every file (not folder) in the folder, one at a time,
-  // and `failed` for a folder that cannot be listed.
-  virtual void ListFolder(const std::filesystem::path& folder, bool recursive,
-                          const FileFound& file, const FolderFailed& failed) = 0;
-  virtual BinkExamination Examine(const std::filesystem::path& file) = 0;
+  // The form the system's calls take, made once for each argument; every
+  // path below a folder is that form with the names appended.
+  virtual SystemString SystemForm(const SystemString& path) = 0;
+  virtual bool IsFolder(const SystemString& path) = 0;
+  virtual BinkExamination Examine(const SystemString& file) = 0;
   virtual std::string Display(const std::filesystem::path& path) = 0;  // as UTF-8
-  virtual void Write(std::string_view utf8) = 0;
+  // Standard output, which may hold text back until Flush. False (and why,
+  // in `error`) once anything written to it could not be.
+  virtual bool Write(std::string_view utf8, std::string& error) = 0;
+  virtual bool Flush(std::string& error) = 0;
+  virtual void Complain(std::string_view utf8) = 0;  // to standard error
 };
 
-// Examines every input, one item of output each, and returns the exit code.
-int RunBikinfo(const BikinfoOptions& options, BikinfoSystem& system);
+// The whole program: the arguments, then one item of output for every file
+// named or found, every folder without videos and every folder that could
+// not be listed. Returns the exit code: 0 every file whole, 1 not, or the
+// output could not be written, 2 unusable arguments.
+int RunBikinfo(const std::vector<std::filesystem::path>& args, BikinfoSystem& system);
 
 }  // namespace vintrel

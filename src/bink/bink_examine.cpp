@@ -13,40 +13,45 @@ std::string Bytes(uint64_t count, uint64_t of) {
   return GroupDigits(count) + " байт из " + GroupDigits(of);
 }
 
-std::string HeaderProblem(const BinkHeaderDecode& decode, uint64_t fileSize) {
+void Fault(BinkExamination& file, ProblemKind kind, std::string problem) {
+  file.problemKind = kind;
+  file.problem = std::move(problem);
+}
+
+void HeaderProblem(BinkExamination& file, const BinkHeaderDecode& decode) {
   switch (decode.status) {
     case HeaderStatus::notBink:
-      return "не видео Bink";
+      return Fault(file, ProblemKind::notBink, "не видео Bink");
     case HeaderStatus::shortHeader:
-      return "заголовок обрезан: " +
-             Bytes(fileSize, decode.headerBytes == 0 ? 44 : decode.headerBytes);
+      return Fault(file, ProblemKind::shortHeader,
+                   "заголовок обрезан: " +
+                       Bytes(file.fileSize, decode.headerBytes == 0 ? 44 : decode.headerBytes));
     case HeaderStatus::tooManyTracks:
-      return "заголовок повреждён: звуковых дорожек " + GroupDigits(decode.facts.trackCount) +
-             " (не больше 256)";
+      return Fault(file, ProblemKind::tooManyTracks,
+                   "заголовок повреждён: звуковых дорожек " + GroupDigits(decode.facts.trackCount) +
+                       " (не больше 256)");
     case HeaderStatus::ok:
       break;
   }
-  return {};
 }
 
-std::string SizeProblem(const BinkFacts& facts, uint64_t fileSize) {
-  const uint64_t declared = facts.DeclaredFileSize();
-  if (fileSize < declared) {
-    return "обрезан: " + Bytes(fileSize, declared);
+void SizeProblem(BinkExamination& file) {
+  const uint64_t declared = file.facts.DeclaredFileSize();
+  if (file.fileSize < declared) {
+    Fault(file, ProblemKind::truncated, "обрезан: " + Bytes(file.fileSize, declared));
+  } else if (file.fileSize > declared) {
+    Fault(file, ProblemKind::tooLong,
+          "длиннее заявленного: " + GroupDigits(file.fileSize) + " байт вместо " +
+              GroupDigits(declared));
   }
-  if (fileSize > declared) {
-    return "длиннее заявленного: " + GroupDigits(fileSize) + " байт вместо " +
-           GroupDigits(declared);
-  }
-  return {};
 }
 
 }  // namespace
 
-BinkExamination Unreadable(const std::string& reason) {
+BinkExamination Unreadable(const std::string& reason, ProblemKind kind) {
   BinkExamination out;
   out.readable = false;
-  out.problem = "не читается: " + reason;
+  Fault(out, kind, "не читается: " + reason);
   return out;
 }
 
@@ -54,7 +59,7 @@ BinkExamination ExamineBink(ByteSource& source) {
   BinkExamination out;
   out.fileSize = source.Size();
   if (out.fileSize == 0) {
-    out.problem = "пустой файл (0 байт)";
+    Fault(out, ProblemKind::empty, "пустой файл (0 байт)");
     return out;
   }
   std::array<uint8_t, kBinkHeaderReadBytes> head;
@@ -67,27 +72,32 @@ BinkExamination ExamineBink(ByteSource& source) {
   const BinkHeaderDecode decode = DecodeBinkFacts(std::span(head.data(), headSize));
   out.header = decode.status;
   out.facts = decode.facts;
-  out.problem = HeaderProblem(decode, out.fileSize);
+  HeaderProblem(out, decode);
   if (decode.status != HeaderStatus::ok) {
     return out;
   }
   const BinkFacts& facts = out.facts;
-  out.problem = SizeProblem(facts, out.fileSize);
+  SizeProblem(out);
   const bool indexFits = facts.IndexEnd() <= out.fileSize;
   if (!indexFits && out.problem.empty()) {
-    out.problem = "индекс кадров длиннее файла: записей " + GroupDigits(facts.indexEntries) +
-                  " с байта " + GroupDigits(facts.indexOffset);
+    Fault(out, ProblemKind::index,
+          "индекс кадров длиннее файла: записей " + GroupDigits(facts.indexEntries) + " с байта " +
+              GroupDigits(facts.indexOffset));
   }
 
-  // Whatever part of the index the file holds is read, for the keyframes.
+  // Whatever part of the index the file holds is read for the keyframes, up
+  // to its first broken entry. The first entry must point past the index,
+  // and entries are 32-bit: a header that claims more index than that breaks
+  // on the first chunk, so no damaged header makes this read past the first
+  // 4 GiB of a file.
   FrameIndexChecker checker(facts, out.fileSize);
   const uint64_t end = std::min(facts.IndexEnd(), out.fileSize);
   auto chunk = std::make_unique_for_overwrite<uint8_t[]>(kIndexChunkBytes);
-  for (uint64_t at = facts.indexOffset; at < end;) {
+  for (uint64_t at = facts.indexOffset; at < end && !checker.Done();) {
     const size_t count = static_cast<size_t>(std::min<uint64_t>(end - at, kIndexChunkBytes));
     if (!source.Read(at, std::span(chunk.get(), count), error)) {
       out.readable = false;
-      out.problem = "не читается: " + error;
+      Fault(out, ProblemKind::unreadable, "не читается: " + error);
       return out;
     }
     checker.Feed(std::span(chunk.get(), count));
@@ -96,7 +106,7 @@ BinkExamination ExamineBink(ByteSource& source) {
   out.keyframes = checker.Keyframes();
   if (out.problem.empty()) {
     if (const auto frame = checker.BrokenFrame()) {
-      out.problem = "индекс кадров нарушен на кадре " + GroupDigits(*frame);
+      Fault(out, ProblemKind::index, "индекс кадров нарушен на кадре " + GroupDigits(*frame));
     }
   }
   return out;

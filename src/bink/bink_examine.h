@@ -17,6 +17,21 @@ class ByteSource {
   virtual bool Read(uint64_t offset, std::span<uint8_t> out, std::string& error) = 0;
 };
 
+// The kind of the first fault found, for scripts; `problem` says it to people.
+enum class ProblemKind {
+  none,
+  empty,             // 0 bytes
+  notBink,           // no "BIK" or "KB2" at the start
+  shortHeader,       // shorter than its own header
+  tooManyTracks,     // a track count no audio can have
+  truncated,         // shorter than the header says
+  tooLong,           // longer than the header says
+  index,             // the frame index does not fit the file, or breaks a rule
+  unreadable,        // cannot be opened or read, or is no file on a disk
+  folderUnreadable,  // a folder that could not be listed to its end
+  noVideos,          // a folder without Bink videos
+};
+
 // Everything known about one file. `problem` names the first fault found, in
 // Russian; empty when the file is whole Bink video.
 struct BinkExamination {
@@ -27,18 +42,20 @@ struct BinkExamination {
   BinkFacts facts;  // every field but format and revision is valid when header is ok
   uint64_t keyframes = 0;
   std::string problem;
+  ProblemKind problemKind = ProblemKind::none;
 
   bool IsBink() const { return facts.format != BinkFormat::none; }
   bool HeaderRead() const { return header == HeaderStatus::ok; }
   bool Whole() const { return readable && IsBink() && problem.empty(); }
 };
 
-// Reads the header once and the frame index in chunks of this size; never
-// the frames themselves.
+// Reads the header once and the frame index in chunks of this size, up to
+// its first broken entry; never the frames themselves.
 inline constexpr size_t kIndexChunkBytes = 64 * 1024;
 
 BinkExamination ExamineBink(ByteSource& source);
-// For a file that could not be opened.
-BinkExamination Unreadable(const std::string& reason);
+// For a file that could not be opened (or a folder that could not be
+// listed, with that kind).
+BinkExamination Unreadable(const std::string& reason, ProblemKind kind = ProblemKind::unreadable);
 
 }  // namespace vintrel

@@ -5,7 +5,10 @@
 namespace vintrel {
 
 FrameIndexChecker::FrameIndexChecker(const BinkFacts& facts, uint64_t fileSize)
-    : entries_(facts.indexEntries), indexEnd_(facts.IndexEnd()), fileSize_(fileSize) {}
+    : entries_(facts.indexEntries), fileSize_(fileSize) {
+  // The first entry must not point inside the header or the index.
+  progress_.previous = facts.IndexEnd() - 1;
+}
 
 namespace {
 
@@ -16,79 +19,66 @@ uint32_t Load(const uint8_t* p) {
 }  // namespace
 
 void FrameIndexChecker::Feed(std::span<const uint8_t> bytes) {
-  const uint8_t* p = bytes.data();
-  size_t left = bytes.size();
+  if (Done()) {
+    return;
+  }
+  size_t at = 0;
   // An entry split between two chunks is finished from the carried bytes.
   if (carried_ > 0) {
-    while (carried_ < 4 && left > 0) {
-      carry_[carried_++] = *p++;
-      --left;
-    }
+    at = std::min(bytes.size(), 4 - carried_);
+    std::copy_n(bytes.data(), at, carry_ + carried_);
+    carried_ += at;
     if (carried_ < 4) {
       return;
     }
-    Entry(Load(carry_));
     carried_ = 0;
-  }
-  uint64_t count = std::min<uint64_t>(left / 4, entries_ - seen_);
-  if (count > 0 && seen_ == 0) {
-    Entry(Load(p));
-    p += 4, left -= 4, --count;
-  }
-  // Entries between the first and the last, in a loop kept free of members
-  // (a byte pointer may alias them) and of all but one rare branch.
-  const uint64_t middle = std::min<uint64_t>(count, entries_ - 1 - std::min(seen_, entries_ - 1));
-  uint32_t previous = previous_;
-  uint64_t keyframes = 0;
-  for (uint64_t k = 0; k < middle; ++k) {
-    const uint32_t value = Load(p + 4 * k);
-    const uint32_t offset = value & ~uint32_t{1};
-    keyframes += value & 1;
-    if (offset <= previous || offset > fileSize_) [[unlikely]] {
-      if (!broken_) {
-        broken_ = seen_ + k;
-      }
+    if (!Check(progress_, Load(carry_), progress_.seen + 1 == entries_)) {
+      return;
     }
-    previous = offset;
   }
-  keyframes_ += keyframes;
-  previous_ = previous;
-  seen_ += middle;
-  p += 4 * middle, left -= 4 * middle, count -= middle;
-  for (; count > 0; --count, p += 4, left -= 4) {
-    Entry(Load(p));
+  // A local copy: the compiler keeps it in registers, which it could not do
+  // with members that a byte pointer may alias. The last entry has a rule
+  // of its own, so the loop stops before it.
+  Progress progress = progress_;
+  const uint64_t beforeLast = entries_ - 1;
+  const uint64_t count =
+      std::min<uint64_t>((bytes.size() - at) / 4, beforeLast - std::min(progress.seen, beforeLast));
+  for (uint64_t k = 0; k < count && Check(progress, Load(bytes.data() + at), false); ++k) {
+    at += 4;
   }
+  if (at + 4 <= bytes.size() && !progress.broken && progress.seen == beforeLast) {
+    Check(progress, Load(bytes.data() + at), true);
+    at += 4;
+  }
+  progress_ = progress;
   // What is left is frame data, or the start of an entry the next chunk ends.
-  if (seen_ < entries_) {
-    while (left > 0 && carried_ < 4) {
-      carry_[carried_++] = *p++;
-      --left;
-    }
+  if (!Done()) {
+    carried_ = bytes.size() - at;
+    std::copy_n(bytes.data() + at, carried_, carry_);
   }
 }
 
-void FrameIndexChecker::Entry(uint32_t value) {
-  const uint64_t index = seen_++;
+// Every entry passes here, in file order: entry i (from 0) opens frame i + 1,
+// a keyframe when bit 0 is set, and closes frame i, which takes the bytes
+// from the previous offset to this one. The last entry opens no frame and
+// must end the file. False for a broken entry, which is not counted.
+bool FrameIndexChecker::Check(Progress& at, uint32_t value, bool last) const {
   const uint32_t offset = value & ~uint32_t{1};
-  const bool last = seen_ == entries_;
-  if (!last && (value & 1) != 0) {
-    ++keyframes_;
+  if (offset <= at.previous || offset > fileSize_ || (last && offset != fileSize_)) [[unlikely]] {
+    at.broken = true;
+    return false;
   }
-  const bool sound = (index == 0 ? offset >= indexEnd_ : offset > previous_) &&
-                     offset <= fileSize_ && (!last || offset == fileSize_);
-  if (!sound && !broken_) {
-    // Entry i closes frame i and opens frame i + 1 (counted from 1).
-    broken_ = index == 0 ? 1 : index;
-  }
-  previous_ = offset;
+  ++at.seen;
+  at.keyframes += value & 1 & !last;
+  at.previous = offset;
+  return true;
 }
 
 std::optional<uint64_t> FrameIndexChecker::BrokenFrame() const {
-  if (broken_) {
-    return broken_;
-  }
-  if (seen_ < entries_) {
-    return seen_ == 0 ? 1 : seen_;
+  if (!Done() || progress_.broken) {
+    // The entry at fault, the broken one or the first the file does not
+    // hold, closes the frame of its own number (the first entry opens 1).
+    return std::max<uint64_t>(progress_.seen, 1);
   }
   return std::nullopt;
 }

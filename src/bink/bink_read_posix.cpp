@@ -1,3 +1,4 @@
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -55,6 +56,10 @@ class PosixSource : public ByteSource {
   uint64_t size_;
 };
 
+std::string NotAFile(const struct stat& info) {
+  return S_ISDIR(info.st_mode) ? "это папка" : "не файл на диске";
+}
+
 }  // namespace
 
 SystemString SystemPath(const SystemString& path) {
@@ -62,19 +67,60 @@ SystemString SystemPath(const SystemString& path) {
 }
 
 BinkExamination ExamineBinkFile(const SystemString& path) {
-  // Non-blocking, so that opening a pipe with no writer does not wait.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  // A device is not even opened: opening one can act on it. What is opened
+  // is checked again, as the name may since have been given to another.
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) {
+    return Unreadable(ErrorText(errno));
+  }
+  if (!S_ISREG(info.st_mode)) {
+    return Unreadable(NotAFile(info));
+  }
+  // Non-blocking, so that opening a pipe with no writer does not wait; a
+  // terminal does not become the program's.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) {
     return Unreadable(ErrorText(errno));
   }
-  struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-    const bool folder = S_ISDIR(info.st_mode);
+    const std::string reason = NotAFile(info);
     ::close(fd);
-    return Unreadable(folder ? "это папка" : "не файл на диске");
+    return Unreadable(reason);
   }
   PosixSource source(fd, static_cast<uint64_t>(info.st_size));
   return ExamineBink(source);
+}
+
+FolderListing ListFolder(const SystemString& folder) {
+  FolderListing listing;
+  DIR* dir = ::opendir(folder.c_str());
+  if (dir == nullptr) {
+    listing.failure = std::string("папка не читается: ") + std::strerror(errno);
+    return listing;
+  }
+  for (;;) {
+    errno = 0;
+    const dirent* entry = ::readdir(dir);
+    if (entry == nullptr) {
+      if (errno != 0) {
+        listing.failure = std::string("папка не читается: ") + std::strerror(errno);
+      }
+      break;
+    }
+    const std::string_view name = entry->d_name;
+    if (name == "." || name == "..") {
+      continue;
+    }
+    bool isFolder = entry->d_type == DT_DIR;
+    if (entry->d_type == DT_UNKNOWN) {
+      struct stat info {};
+      isFolder = ::fstatat(::dirfd(dir), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) == 0 &&
+                 S_ISDIR(info.st_mode);
+    }
+    listing.entries.push_back({std::string(name), isFolder});
+  }
+  ::closedir(dir);
+  return listing;
 }
 
 }  // namespace vintrel

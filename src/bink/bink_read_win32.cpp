@@ -10,6 +10,12 @@ namespace {
 
 using FileHandle = ui::UniqueHandle<ui::FileHandleTraits>;
 
+struct FindTraits {
+  using Type = HANDLE;
+  static Type Empty() { return INVALID_HANDLE_VALUE; }
+  static void Release(Type h) { ::FindClose(h); }
+};
+
 std::string ErrorText(DWORD code) {
   return ui::Narrow(ui::SystemErrorText(code));
 }
@@ -74,10 +80,12 @@ SystemString SystemPath(const SystemString& path) {
 
 BinkExamination ExamineBinkFile(const SystemString& path) {
   const std::wstring system = SystemPath(path);
-  // Backup semantics would open folders too; they are turned away below.
-  FileHandle file(::CreateFileW(system.c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  // Backup semantics would open folders too; they are turned away below. A
+  // pipe's server named as a file may identify the user, not act as him.
+  FileHandle file(::CreateFileW(
+      system.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | SECURITY_SQOS_PRESENT | SECURITY_IDENTIFICATION,
+      nullptr));
   if (!file) {
     return Unreadable(ErrorText(::GetLastError()));
   }
@@ -91,6 +99,36 @@ BinkExamination ExamineBinkFile(const SystemString& path) {
   }
   Win32Source source(file.get(), static_cast<uint64_t>(size.QuadPart));
   return ExamineBink(source);
+}
+
+FolderListing ListFolder(const SystemString& folder) {
+  FolderListing listing;
+  const std::wstring pattern = JoinPath(folder, L"*");
+  WIN32_FIND_DATAW found;
+  ui::UniqueHandle<FindTraits> find(::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found,
+                                                       FindExSearchNameMatch, nullptr,
+                                                       FIND_FIRST_EX_LARGE_FETCH));
+  DWORD code = find ? ERROR_SUCCESS : ::GetLastError();
+  while (find) {
+    const std::wstring_view name = found.cFileName;
+    const DWORD attributes = found.dwFileAttributes;
+    const bool isFolder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    // A junction or a linked folder is neither a file nor followed.
+    const bool linked = (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+    if (name != L"." && name != L".." && !(isFolder && linked)) {
+      listing.entries.push_back({std::wstring(name), isFolder});
+    }
+    if (!::FindNextFileW(find.get(), &found)) {
+      code = ::GetLastError();
+      break;
+    }
+  }
+  // No match at all is an empty folder (or drive); anything else but the
+  // listing's end is a failure, whatever was listed before it.
+  if (code != ERROR_NO_MORE_FILES && code != ERROR_FILE_NOT_FOUND) {
+    listing.failure = "папка не читается: " + ErrorText(code);
+  }
+  return listing;
 }
 
 }  // namespace vintrel

@@ -50,6 +50,39 @@ size_t Utf8Length(std::string_view s, size_t at) {
   return code < min || code > 0x10FFFF || surrogate ? 0 : length;
 }
 
+// Calls `put` with each character of `text`: a valid UTF-8 sequence as it
+// is, a byte that is not UTF-8 as U+FFFD.
+template <typename Put>
+void EachCharacter(std::string_view text, Put put) {
+  for (size_t at = 0; at < text.size();) {
+    const size_t length = Utf8Length(text, at);
+    put(length == 0 ? std::string_view("\xEF\xBF\xBD") : text.substr(at, length));
+    at += length == 0 ? 1 : length;
+  }
+}
+
+void AppendEscape(std::string& out, unsigned code) {
+  char escape[8];
+  std::snprintf(escape, sizeof escape, "\\u%04X", code);
+  out += escape;
+}
+
+// A name as the table shows it: control characters, which a terminal could
+// take as commands, written as JSON escapes.
+std::string TableName(std::string_view path) {
+  std::string out;
+  EachCharacter(path, [&](std::string_view c) {
+    const auto lead = static_cast<uint8_t>(c[0]);
+    const bool c1 = lead == 0xC2 && c.size() == 2 && static_cast<uint8_t>(c[1]) < 0xA0;
+    if (lead < 0x20 || lead == 0x7F || c1) {
+      AppendEscape(out, c1 ? static_cast<uint8_t>(c[1]) : lead);
+    } else {
+      out += c;
+    }
+  });
+  return out;
+}
+
 // Pads to `width` characters (not bytes) and adds two spaces.
 std::string Cell(const std::string& text, size_t width) {
   size_t chars = 0;
@@ -70,58 +103,163 @@ std::string Row(const std::string (&cells)[10], std::string_view last) {
   return row + "\n";
 }
 
-std::string JsonObject(std::string_view path, const BinkExamination& file) {
-  const BinkFacts& f = file.facts;
-  const bool known = file.HeaderRead();
-  const auto num = [&](uint64_t value) { return known ? Num(value) : "null"; };
-  const auto flag = [&](bool value) { return known ? (value ? "true" : "false") : "null"; };
-  std::string o = "{\"path\": " + JsonString(path);
-  o += ", \"format\": ";
-  o += f.format == BinkFormat::bink1   ? "\"bink1\""
-       : f.format == BinkFormat::bink2 ? "\"bink2\""
-                                       : "null";
-  o += ", \"revision\": " +
-       (file.IsBink() && f.revision != 0 ? JsonString(SignatureText(file).substr(3)) : "null");
-  o += ", \"width\": " + num(f.width) + ", \"height\": " + num(f.height);
-  o += ", \"frames\": " + num(f.frames);
-  o += ", \"frame_rate\": " + (known ? "\"" + RateFraction(f) + "\"" : "null");
-  o += ", \"duration\": " + (known ? Seconds(f.DurationMs()) : "null");
-  o += ", \"largest_frame\": " + num(f.largestFrame);
-  o += ", \"bitrate\": " + num(f.Bitrate(file.fileSize));
-  o += std::string(", \"gray\": ") + flag(f.Gray()) + ", \"alpha\": " + flag(f.Alpha());
-  o += ", \"keyframes\": " + num(file.keyframes);
-  o += ", \"audio\": [";
-  for (size_t i = 0; i < f.tracks.size(); ++i) {
-    const BinkTrack& t = f.tracks[i];
-    o += std::string(i == 0 ? "" : ", ") + "{\"rate\": " + Num(t.rate) +
-         ", \"channels\": " + Num(t.channels) + ", \"bits\": " + Num(t.bits) + ", \"codec\": \"" +
-         CodecName(t.codec) + "\", \"id\": " + Num(t.id) + "}";
+// One value of a file's record, as either form writes it.
+struct Value {
+  enum class Kind { none, number, text, flag, tracks } kind = Kind::none;
+  std::string text;  // a number's digits, or the text
+  bool flag = false;
+  const std::vector<BinkTrack>* tracks = nullptr;
+};
+
+struct Record {
+  std::string_view path;
+  const BinkExamination& file;
+};
+
+Value Text(std::string_view text) {
+  return {Value::Kind::text, std::string(text)};
+}
+Value Number(std::string digits) {
+  return {Value::Kind::number, std::move(digits)};
+}
+// A figure from the header: none when the header could not be read.
+Value Header(const Record& r, uint64_t value) {
+  return r.file.HeaderRead() ? Number(Num(value)) : Value{};
+}
+Value HeaderFlag(const Record& r, bool value) {
+  return r.file.HeaderRead() ? Value{Value::Kind::flag, {}, value} : Value{};
+}
+
+// The JSON and CSV forms' fields, in order; `json` false for a field of the
+// CSV form only. A new field is one more row.
+struct Field {
+  const char* name;
+  bool json;
+  Value (*value)(const Record&);
+};
+
+constexpr Field kFields[] = {
+    {"path", true, [](const Record& r) { return Text(r.path); }},
+    {"format", true,
+     [](const Record& r) {
+       const BinkFormat format = r.file.facts.format;
+       return format == BinkFormat::none ? Value{}
+                                         : Text(format == BinkFormat::bink1 ? "bink1" : "bink2");
+     }},
+    {"revision", true,
+     [](const Record& r) {
+       return r.file.IsBink() && r.file.facts.revision != 0 ? Text(SignatureText(r.file).substr(3))
+                                                            : Value{};
+     }},
+    {"width", true, [](const Record& r) { return Header(r, r.file.facts.width); }},
+    {"height", true, [](const Record& r) { return Header(r, r.file.facts.height); }},
+    {"frames", true, [](const Record& r) { return Header(r, r.file.facts.frames); }},
+    {"frame_rate", true,
+     [](const Record& r) {
+       return r.file.HeaderRead() ? Text(RateFraction(r.file.facts)) : Value{};
+     }},
+    {"duration", true,
+     [](const Record& r) {
+       return r.file.HeaderRead() ? Number(Seconds(r.file.facts.DurationMs())) : Value{};
+     }},
+    {"largest_frame", true, [](const Record& r) { return Header(r, r.file.facts.largestFrame); }},
+    {"bitrate", true,
+     [](const Record& r) { return Header(r, r.file.facts.Bitrate(r.file.fileSize)); }},
+    {"gray", true, [](const Record& r) { return HeaderFlag(r, r.file.facts.Gray()); }},
+    {"alpha", true, [](const Record& r) { return HeaderFlag(r, r.file.facts.Alpha()); }},
+    {"keyframes", true, [](const Record& r) { return Header(r, r.file.keyframes); }},
+    {"tracks", false, [](const Record& r) { return Header(r, r.file.facts.tracks.size()); }},
+    {"audio", true,
+     [](const Record& r) {
+       return Value{Value::Kind::tracks, {}, false, &r.file.facts.tracks};
+     }},
+    {"whole", true,
+     [](const Record& r) {
+       return Value{Value::Kind::flag, {}, r.file.Whole()};
+     }},
+    {"problem", true,
+     [](const Record& r) { return r.file.problem.empty() ? Value{} : Text(r.file.problem); }},
+    {"problem_code", true,
+     [](const Record& r) {
+       const char* code = ProblemCode(r.file.problemKind);
+       return code == nullptr ? Value{} : Text(code);
+     }},
+};
+
+std::string JsonValue(const Value& v) {
+  switch (v.kind) {
+    case Value::Kind::none:
+      return "null";
+    case Value::Kind::number:
+      return v.text;
+    case Value::Kind::text:
+      return JsonString(v.text);
+    case Value::Kind::flag:
+      return v.flag ? "true" : "false";
+    case Value::Kind::tracks:
+      break;
   }
-  o += std::string("], \"whole\": ") + (file.Whole() ? "true" : "false");
-  o += ", \"problem\": " + (file.problem.empty() ? "null" : JsonString(file.problem)) + "}";
-  return o;
+  std::string o = "[";
+  for (const BinkTrack& t : *v.tracks) {
+    o += o.size() == 1 ? "" : ", ";
+    o += "{\"rate\": " + Num(t.rate) + ", \"channels\": " + Num(t.channels) +
+         ", \"bits\": " + Num(t.bits) + ", \"codec\": \"" + CodecName(t.codec) +
+         "\", \"id\": " + Num(t.id) + "}";
+  }
+  return o + "]";
+}
+
+std::string CsvValue(const Value& v) {
+  switch (v.kind) {
+    case Value::Kind::none:
+      return {};
+    case Value::Kind::number:
+      return v.text;
+    case Value::Kind::text:
+      return CsvField(v.text);
+    case Value::Kind::flag:
+      return v.flag ? "1" : "0";
+    case Value::Kind::tracks:
+      break;
+  }
+  std::string audio;
+  for (const BinkTrack& t : *v.tracks) {
+    audio += audio.empty() ? "" : ";";
+    audio += Num(t.rate) + ":" + Num(t.channels) + ":" + Num(t.bits) + ":" + CodecName(t.codec) +
+             ":" + Num(t.id);
+  }
+  return audio;
+}
+
+std::string JsonObject(std::string_view path, const BinkExamination& file) {
+  const Record record{path, file};
+  std::string o = "{";
+  for (const Field& field : kFields) {
+    if (field.json) {
+      o += std::string(o.size() == 1 ? "\"" : ", \"") + field.name + "\": ";
+      o += JsonValue(field.value(record));
+    }
+  }
+  return o + "}";
 }
 
 std::string CsvLine(std::string_view path, const BinkExamination& file) {
-  const BinkFacts& f = file.facts;
-  const bool known = file.HeaderRead();
-  const auto num = [&](uint64_t value) { return known ? Num(value) : ""; };
-  const auto flag = [&](bool value) { return known ? (value ? "1" : "0") : ""; };
-  std::string audio;
-  for (const BinkTrack& t : f.tracks) {
-    audio += (audio.empty() ? "" : ";") + Num(t.rate) + ":" + Num(t.channels) + ":" + Num(t.bits) +
-             ":" + CodecName(t.codec) + ":" + Num(t.id);
+  const Record record{path, file};
+  std::string line;
+  for (const Field& field : kFields) {
+    line += &field == kFields ? "" : ",";
+    line += CsvValue(field.value(record));
   }
-  const char* format = f.format == BinkFormat::bink1   ? "bink1"
-                       : f.format == BinkFormat::bink2 ? "bink2"
-                                                       : "";
-  return CsvField(path) + "," + format + "," +
-         CsvField(file.IsBink() && f.revision != 0 ? SignatureText(file).substr(3) : "") + "," +
-         num(f.width) + "," + num(f.height) + "," + num(f.frames) + "," +
-         (known ? RateFraction(f) : "") + "," + (known ? Seconds(f.DurationMs()) : "") + "," +
-         num(f.largestFrame) + "," + num(f.Bitrate(file.fileSize)) + "," + flag(f.Gray()) + "," +
-         flag(f.Alpha()) + "," + num(file.keyframes) + "," + num(f.tracks.size()) + "," + audio +
-         "," + (file.Whole() ? "1" : "0") + "," + CsvField(file.problem) + "\n";
+  return line + "\n";
+}
+
+std::string CsvHeader() {
+  std::string line;
+  for (const Field& field : kFields) {
+    line += line.empty() ? "" : ",";
+    line += field.name;
+  }
+  return line + "\n";
 }
 
 }  // namespace
@@ -182,7 +320,7 @@ std::string TableLine(std::string_view path, const BinkExamination& file) {
   const BinkFacts& f = file.facts;
   const bool known = file.HeaderRead();
   const auto num = [&](uint64_t value) { return known ? Num(value) : "-"; };
-  std::string last(path);
+  std::string last = TableName(path);
   if (!file.problem.empty()) {
     last += " : " + file.problem;
   }
@@ -217,8 +355,7 @@ std::string ReportStream::Begin() const {
     case ReportForm::table:
       return TableHeader();
     case ReportForm::csv:
-      return "path,format,revision,width,height,frames,frame_rate,duration,largest_frame,"
-             "bitrate,gray,alpha,keyframes,tracks,audio,whole,problem\n";
+      return CsvHeader();
     case ReportForm::json:
       return "[";
   }
@@ -243,37 +380,62 @@ std::string ReportStream::End() const {
   return form_ == ReportForm::json ? (first_ ? "]\n" : "\n]\n") : "";
 }
 
+const char* ProblemCode(ProblemKind kind) {
+  switch (kind) {
+    case ProblemKind::none:
+      break;
+    case ProblemKind::empty:
+      return "empty";
+    case ProblemKind::notBink:
+      return "not_bink";
+    case ProblemKind::shortHeader:
+      return "short_header";
+    case ProblemKind::tooManyTracks:
+      return "too_many_tracks";
+    case ProblemKind::truncated:
+      return "truncated";
+    case ProblemKind::tooLong:
+      return "too_long";
+    case ProblemKind::index:
+      return "index";
+    case ProblemKind::unreadable:
+      return "unreadable";
+    case ProblemKind::folderUnreadable:
+      return "folder_unreadable";
+    case ProblemKind::noVideos:
+      return "no_videos";
+  }
+  return nullptr;
+}
+
 std::string JsonString(std::string_view utf8) {
   std::string out = "\"";
-  for (size_t at = 0; at < utf8.size();) {
-    const char c = utf8[at];
-    const size_t length = Utf8Length(utf8, at);
-    if (length == 0) {
-      out += "\xEF\xBF\xBD";
-      ++at;
-      continue;
-    }
-    if (c == '"' || c == '\\') {
+  EachCharacter(utf8, [&](std::string_view c) {
+    if (c[0] == '"' || c[0] == '\\') {
       out += '\\';
       out += c;
-    } else if (static_cast<uint8_t>(c) < 0x20 || c == 0x7F) {
-      char escape[8];
-      std::snprintf(escape, sizeof escape, "\\u%04X", static_cast<unsigned>(c));
-      out += escape;
+    } else if (static_cast<uint8_t>(c[0]) < 0x20 || c[0] == 0x7F) {
+      AppendEscape(out, static_cast<uint8_t>(c[0]));
     } else {
-      out.append(utf8.substr(at, length));
+      out += c;
     }
-    at += length;
-  }
+  });
   return out + "\"";
 }
 
+// A spreadsheet runs a cell that starts with one of these as a formula.
+constexpr std::string_view kFormulaStarts = "=+-@\t\r";
+
 std::string CsvField(std::string_view text) {
-  if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
-    return std::string(text);
+  std::string cell = text.empty() || kFormulaStarts.find(text[0]) == std::string_view::npos
+                         ? std::string()
+                         : std::string("'");
+  EachCharacter(text, [&](std::string_view c) { cell += c; });
+  if (cell.find_first_of(",\"\r\n") == std::string::npos) {
+    return cell;
   }
   std::string out = "\"";
-  for (const char c : text) {
+  for (const char c : cell) {
     out += c == '"' ? "\"\"" : std::string(1, c);
   }
   return out + "\"";

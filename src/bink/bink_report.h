@@ -23,8 +23,9 @@ class ReportStream {
   bool first_ = true;
 };
 
-// A file's line of the table (ending in a newline), its column names, and one
-// line per audio track.
+// A file's line of the table (ending in a newline; control characters in
+// the name escaped as in JSON, bytes that are not UTF-8 replaced), its column
+// names, and one line per audio track.
 std::string TableHeader();
 std::string TableLine(std::string_view path, const BinkExamination& file);
 std::string TrackLines(const BinkExamination& file);
@@ -42,10 +43,16 @@ std::string DecimalRate(const BinkFacts& facts);
 // Milliseconds as seconds with three decimals: "50.050".
 std::string Seconds(uint64_t ms);
 
+// "not_bink", "truncated"...: the stable name of a kind of fault, which
+// scripts can rely on; null for none.
+const char* ProblemCode(ProblemKind kind);
+
 // A JSON string literal; control characters escaped, bytes that are not
 // UTF-8 replaced by U+FFFD.
 std::string JsonString(std::string_view utf8);
-// A CSV field, quoted when it holds a comma, a quote or a line break.
+// A CSV field: bytes that are not UTF-8 replaced by U+FFFD; "'" put before
+// a text that a spreadsheet would run as a formula; quoted when it holds a
+// comma, a quote or a line break.
 std::string CsvField(std::string_view text);
 
 }  // namespace vintrel

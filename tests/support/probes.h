@@ -7,18 +7,24 @@
 
 namespace vintrel {
 
-// The file in memory; the sanitizers catch a read past its end.
-inline BinkExamination ExamineBytes(std::span<const uint8_t> bytes) {
+// The file in memory; the sanitizers catch a read past its end. `read`
+// counts the bytes read.
+inline BinkExamination ExamineBytes(std::span<const uint8_t> bytes, uint64_t* read = nullptr) {
   struct : ByteSource {
     std::span<const uint8_t> bytes;
+    uint64_t read = 0;
     uint64_t Size() const override { return bytes.size(); }
     bool Read(uint64_t at, std::span<uint8_t> out, std::string&) override {
       std::copy_n(bytes.begin() + static_cast<ptrdiff_t>(at), out.size(), out.begin());
+      read += out.size();
       return true;
     }
   } source;
   source.bytes = bytes;
-  return ExamineBink(source);
+  const BinkExamination file = ExamineBink(source);
+  if (read != nullptr)
+    *read = source.read;
+  return file;
 }
 
 // The number of the AppError that `run` throws, the program's way of refusing

@@ -50,6 +50,7 @@ TEST(BinkFacts, EveryRevisionOfBothFormatsAndTheDerivedFigures) {
     std::string rate;
   } cases[] = {{1500, 30000, 1001, 6256250, 50050, 1000000, "29.97"},
                {3, 100000, 3337, 1000, 100, 79912, "29.967"},
+               {2, 3, 1, 1000, 667, 12000, "3"},
                {100, 0, 1, 1000, 0, 0, "0"},
                {100, 30, 0, 1000, 0, 0, "0"},
                {0xFFFFFFFF, 1, 0xFFFFFFFF, 1000, UINT64_MAX, 0, "0"}};
@@ -73,28 +74,35 @@ TEST(BinkIntegrity, FirstProblemIsNamed) {
     bytes.resize(size);
     return bytes;
   };
+  // An index of 20 001 entries: the break lies past the first chunk read.
+  std::vector<uint8_t> longIndex = MakeBikHeader(Whole("BIK", 'i', false, 20000, 2));
+  std::memset(&longIndex[68 + 4 * 17000], 0, 4);
   struct Case {
     std::string name, problem;
     std::vector<uint8_t> bytes;
     uint64_t keyframes;
+    std::string code = "";
   } cases[] = {
       {"whole", "", whole, 3},
       {"million frames", "", MakeBikHeader(Whole("BIK", 'i', false, 1000000, 2)), 100000},
-      {"empty", "пустой файл (0 байт)", {}, 0},
-      {"short header", "заголовок обрезан: 20 байт из 44", with(20), 0},
-      {"short tracks", "заголовок обрезан: 50 байт из 68", with(50), 0},
+      {"empty", "пустой файл (0 байт)", {}, 0, "empty"},
+      {"short header", "заголовок обрезан: 20 байт из 44", with(20), 0, "short_header"},
+      {"short tracks", "заголовок обрезан: 50 байт из 68", with(50), 0, "short_header"},
       {"256 tracks", "",
        MakeBikHeader({.tracks = std::vector<AudioTrackSpec>(256), .frameBytes = 1}), 0},
       {"257 tracks", "заголовок повреждён: звуковых дорожек 257 (не больше 256)",
-       MakeBikHeader({.tracks = std::vector<AudioTrackSpec>(257)}), 0},
-      {"truncated", "обрезан: 2 000 байт из 3 192", with(2000), 3},
-      {"longer", "длиннее заявленного: 3 193 байт вместо 3 192", with(3193), 3},
+       MakeBikHeader({.tracks = std::vector<AudioTrackSpec>(257)}), 0, "too_many_tracks"},
+      {"truncated", "обрезан: 2 000 байт из 3 192", with(2000), 2, "truncated"},
+      {"longer", "длиннее заявленного: 3 193 байт вместо 3 192", with(3193), 3, "too_long"},
       {"index longer than file", "индекс кадров длиннее файла: записей 31 с байта 68",
-       MakeBikHeader(Whole("BIK", 'i', false, 30, 0)), 0},
-      {"first inside index", "индекс кадров нарушен на кадре 1", with(3192, 0, 100 | 1), 3},
-      {"frame 17 empty", "индекс кадров нарушен на кадре 17", with(3192, 17, 192 + 1600), 3},
-      {"past the end", "индекс кадров нарушен на кадре 29", with(3192, 29, 4000), 3},
-      {"ends early", "индекс кадров нарушен на кадре 30", with(3192, 30, 3100), 3},
+       MakeBikHeader(Whole("BIK", 'i', false, 30, 0)), 0, "index"},
+      {"first inside index", "индекс кадров нарушен на кадре 1", with(3192, 0, 100 | 1), 0,
+       "index"},
+      {"frame 17 empty", "индекс кадров нарушен на кадре 17", with(3192, 17, 192 + 1600), 2,
+       "index"},
+      {"second chunk", "индекс кадров нарушен на кадре 17 000", longIndex, 1700, "index"},
+      {"past the end", "индекс кадров нарушен на кадре 29", with(3192, 29, 4000), 3, "index"},
+      {"ends early", "индекс кадров нарушен на кадре 30", with(3192, 30, 3100), 3, "index"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -102,10 +110,19 @@ TEST(BinkIntegrity, FirstProblemIsNamed) {
     EXPECT_EQ(e.problem, c.problem);
     EXPECT_EQ(e.keyframes, c.keyframes);
     EXPECT_EQ(e.Whole(), c.problem.empty());
+    const char* code = ProblemCode(e.problemKind);
+    EXPECT_EQ(code == nullptr ? "" : code, c.code);
   }
+  // A damaged frame count cannot make the index be read on past its first
+  // broken entry.
+  std::vector<uint8_t> huge = MakeBikHeader({.frameCount = 0xFFFFFFFF});
+  huge.resize(4 << 20);
+  uint64_t read = 0;
+  ExamineBytes(huge, &read);
+  EXPECT_EQ(read, kBinkHeaderReadBytes + kIndexChunkBytes);
 }
 
-TEST(BinkReport, JsonAndCsvFormsAndBikinfoArguments) {
+TEST(BinkReport, JsonCsvAndTableForms) {
   BikSpec spec{"BIK", 'k', 2, 10, 320, 240, 25, 1, 0x00100000};
   spec.tracks = {{48000, kBikSixteenBit, 500, 3}};
   spec.extraField = true, spec.frameBytes = 10, spec.keyframeEvery = 1;
@@ -122,31 +139,24 @@ TEST(BinkReport, JsonAndCsvFormsAndBikinfoArguments) {
       "\"revision\": \"k\", \"width\": 320, \"height\": 240, \"frames\": 2, \"frame_rate\": "
       "\"25/1\", \"duration\": 0.080, \"largest_frame\": 10, \"bitrate\": 9200, \"gray\": "
       "false, \"alpha\": true, \"keyframes\": 2, \"audio\": [{\"rate\": 48000, \"channels\": "
-      "1, \"bits\": 16, \"codec\": \"rdft\", \"id\": 3}], \"whole\": true, \"problem\": null},\n"
+      "1, \"bits\": 16, \"codec\": \"rdft\", \"id\": 3}], \"whole\": true, \"problem\": null, "
+      "\"problem_code\": null},\n"
       "{\"path\": \"t\", \"format\": null, \"revision\": null, \"width\": null, \"height\": "
       "null, \"frames\": null, \"frame_rate\": null, \"duration\": null, \"largest_frame\": "
       "null, \"bitrate\": null, \"gray\": null, \"alpha\": null, \"keyframes\": null, "
-      "\"audio\": [], \"whole\": false, \"problem\": \"не видео Bink\"}\n]\n");
+      "\"audio\": [], \"whole\": false, \"problem\": \"не видео Bink\", \"problem_code\": "
+      "\"not_bink\"}\n]\n");
   ReportStream csv(ReportForm::csv);
   out = csv.Begin();
   out += csv.Item("a,b.bik", good);
-  out += csv.Item("t", text);
+  out += csv.Item("=1+2\xFF", text);
   EXPECT_EQ(out,
             "path,format,revision,width,height,frames,frame_rate,duration,largest_frame,bitrate,"
-            "gray,alpha,keyframes,tracks,audio,whole,problem\n"
-            "\"a,b.bik\",bink1,k,320,240,2,25/1,0.080,10,9200,0,1,2,1,48000:1:16:rdft:3,1,\n"
-            "t,,,,,,,,,,,,,,,0,не видео Bink\n");
-  using Args = std::vector<std::filesystem::path>;
-  std::string error;
-  const auto ok = ParseBikinfoArgs({"--json", "-r", "a", "--", "-b"}, error);
-  ASSERT_TRUE(ok);
-  EXPECT_TRUE(ok->form == ReportForm::json && ok->recursive);
-  EXPECT_EQ(ok->inputs, (Args{"a", "-b"}));
-  for (const Args& bad : {Args{}, Args{"--csv", "--json", "a"}, Args{"-x", "a"}})
-    EXPECT_FALSE(ParseBikinfoArgs(bad, error));
-  const std::pair<const char*, bool> names[] = {
-      {"a.bik", true}, {"B.BIK", true}, {"c.Bk2", true}, {"a.bik.txt", false}, {".bk", false}};
-  for (const auto& [name, video] : names) EXPECT_EQ(IsVideoName(name), video) << name;
+            "gray,alpha,keyframes,tracks,audio,whole,problem,problem_code\n"
+            "\"a,b.bik\",bink1,k,320,240,2,25/1,0.080,10,9200,0,1,2,1,48000:1:16:rdft:3,1,,\n"
+            "'=1+2\xEF\xBF\xBD,,,,,,,,,,,,,,,0,не видео Bink,not_bink\n");
+  EXPECT_TRUE(TableLine("a\x1B[1m\xC2\x9B\xFF", text)
+                  .ends_with("a\\u001B[1m\\u009B\xEF\xBF\xBD : не видео Bink\n"));
 }
 
 std::string Listed(std::string_view path, const BinkExamination& file) {
