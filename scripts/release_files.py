@@ -121,8 +121,10 @@ def write_zip(out_path, seconds, members):
             if name.endswith(".txt"):
                 data = windows_text(data)
             info = zipfile.ZipInfo(name, date_time=stamp)
-            info.create_system = 0  # MS-DOS: no Unix owner or modes
-            info.external_attr = 0
+            # Attributes as Windows writes them (MS-DOS, "archive"): no Unix
+            # owner or modes, whoever packed it.
+            info.create_system = 0
+            info.external_attr = 0x20
             info.compress_type = zipfile.ZIP_DEFLATED
             archive.writestr(info, data, compresslevel=9)
 

@@ -33,14 +33,12 @@ build_preset() {
 
 # native32 is the unit tests built with g++ -m32: the 32-bit program's own
 # arithmetic (size_t, long) on the pure code it shares.
-if vintrel_runs_32bit; then
-  echo "== native32: the unit tests as a 32-bit program, run by this kernel"
-else
-  echo "== native32: the unit tests as a 32-bit program, run by qemu-i386 (this kernel runs no 32-bit code)"
-fi
+declare -A tests_how=([native32]=" (a 32-bit program, run by this kernel)")
+vintrel_runs_32bit ||
+  tests_how[native32]=" (a 32-bit program, run by qemu-i386: this kernel runs no 32-bit code)"
 for preset in native native-sanitize native32; do
   if build_preset "$preset"; then
-    echo "== $preset: tests"
+    echo "== $preset: tests${tests_how[$preset]:-}"
     ctest --preset "$preset" || failed=1
   else
     failed=1
