@@ -98,7 +98,7 @@ bool MainWindow::Load(std::wstring_view arguments) {
   }
   SetStatus(LoadStatusText(number, description));
   if (number == errors::kTypeMismatch) {
-    BinkHint::RunSettingsRecovery();
+    settings_file::Recover();
     SetStatus(RecoveryStatusText(number, description));
     // From here on the options are the rewritten file's. A file that refused
     // the rewrite is read again, and reported, at the first use.
@@ -131,10 +131,10 @@ std::optional<Options> MainWindow::TakeOptions() {
       // A value that cannot be applied, in a file that can be read: the
       // usual settings may replace it, at the user's word only. A file that
       // cannot be written either gets the plain report.
-      if (!BinkHint::SettingsFileWritable())
+      if (!ini::Writable())
         throw;
       const std::wstring offer =
-          RewriteOfferText(error.key(), BinkHint::SettingsFilePath(), LoadErrorText(error));
+          RewriteOfferText(error.key(), ini::FilePath(), LoadErrorText(error));
       if (MsgBoxWithIcon(offer, MB_YESNO | MB_ICONQUESTION, kErrorTitle, ProgramIcon()) != IDYES)
         return std::nullopt;
       settings_file::RewriteAndLoad(loaded);

@@ -3,45 +3,15 @@
 #include <windows.h>
 
 #include "common/app_error.h"
-#include "settings/settings_values.h"
 #include "settings/stored_number.h"
 #include "ui/unique_handle.h"
 
-namespace vintrel::BinkHint {
-
-std::wstring ReadIni(const std::wstring& section, const std::wstring& key,
-                     const std::wstring& file) {
-  wchar_t buffer[kLongestStoredText + 1] = {};
-  const DWORD n = ::GetPrivateProfileStringW(section.c_str(), key.c_str(), L"", buffer,
-                                             kLongestStoredText + 1, file.c_str());
-  return std::wstring(buffer, n);
-}
-
-bool WriteIni(const std::wstring& section, const std::wstring& key, const std::wstring& value,
-              const std::wstring& file) {
-  return ::WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), file.c_str());
-}
-
-std::wstring ReadSetting(const std::wstring& key) {
-  return ReadIni(kIniSection, key, kIniFileName);
-}
-
-bool WriteSetting(const std::wstring& key, const std::wstring& value) {
-  return WriteIni(kIniSection, key, value, kIniFileName);
-}
-
-std::wstring SettingsFilePath() {
-  wchar_t folder[MAX_PATH] = {};
-  const UINT length = ::GetWindowsDirectoryW(folder, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH)
-    return {};
-  std::wstring path(folder, length);
-  if (path.back() != L'\\')
-    path += L'\\';
-  return path + kIniFileName;
-}
-
+namespace vintrel::ini {
 namespace {
+
+// The bare name makes the profile functions use the Windows directory.
+constexpr wchar_t kFileName[] = L"vintrel.ini";
+constexpr wchar_t kSection[] = L"main";
 
 // Opens the file as the profile functions do, with their sharing, and tells
 // whether it opened or was missing; nothing is read or written.
@@ -59,22 +29,38 @@ Opened TryOpen(const std::wstring& path, DWORD access) {
 
 }  // namespace
 
-void CheckSettingsFileReadable() {
-  const std::wstring path = SettingsFilePath();
+std::wstring Read(const std::wstring& key) {
+  wchar_t buffer[kLongestStoredText + 1] = {};
+  const DWORD n = ::GetPrivateProfileStringW(kSection, key.c_str(), L"", buffer,
+                                             kLongestStoredText + 1, kFileName);
+  return std::wstring(buffer, n);
+}
+
+bool Write(const std::wstring& key, const std::wstring& value) {
+  return ::WritePrivateProfileStringW(kSection, key.c_str(), value.c_str(), kFileName);
+}
+
+std::wstring FilePath() {
+  wchar_t folder[MAX_PATH] = {};
+  const UINT length = ::GetWindowsDirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH)
+    return {};
+  std::wstring path(folder, length);
+  if (path.back() != L'\\')
+    path += L'\\';
+  return path + kFileName;
+}
+
+void CheckReadable() {
+  const std::wstring path = FilePath();
   // Without a path there is nowhere to look; the profile functions decide.
   if (!path.empty() && TryOpen(path, GENERIC_READ) == Opened::refused)
     throw errors::SettingsFileUnavailable(path);
 }
 
-bool SettingsFileWritable() {
-  const std::wstring path = SettingsFilePath();
+bool Writable() {
+  const std::wstring path = FilePath();
   return path.empty() || TryOpen(path, GENERIC_WRITE) != Opened::refused;
 }
 
-bool RunSettingsRecovery() {
-  bool written = true;
-  for (const auto& [key, value] : kRecoveryValues) written = WriteSetting(key, value) && written;
-  return written;
-}
-
-}  // namespace vintrel::BinkHint
+}  // namespace vintrel::ini

@@ -55,7 +55,7 @@ class SettingsDialog : public ui::ModalWindow {
   }
 
  protected:
-  HWND InitialFocus() const override { return Item(pe); }
+  HWND InitialFocus() const override { return Item(loadIntoMemoryBox); }
 
   void OnCommand(int id, int code, HWND control) override {
     // Menus, accelerators and the dialog manager's Enter and Escape come
@@ -72,27 +72,27 @@ class SettingsDialog : public ui::ModalWindow {
     // the user's typing.
     const bool typed = code == CBN_EDITCHANGE && ::IsWindowVisible(hwnd());
     switch (id) {
-      case de1:
+      case displayModeList:
         if (typed) {
           options_.displayText = ui::WindowText(control);
           settings_file::StoreDisplay(options_);
         }
         break;
-      case fe:
+      case frameRateList:
         if (typed) {
           options_.frameRateText = ui::WindowText(control);
           settings_file::StoreFrameRate(options_);
         }
         break;
-      case Command1:
+      case associateButton:
         if (code == BN_CLICKED)
           RegisterBikAssociation(icons_.program.get());
         break;
-      case Command3:
+      case dissociateButton:
         if (code == BN_CLICKED)
           RemoveBikAssociation(icons_.program.get());
         break;
-      case Command2:
+      case okButton:
         if (code == BN_CLICKED)
           OnClose();
         break;
@@ -119,8 +119,8 @@ class SettingsDialog : public ui::ModalWindow {
 
  private:
   void StoreLists() {
-    options_.displayText = ui::WindowText(Item(de1));
-    options_.frameRateText = ui::WindowText(Item(fe));
+    options_.displayText = ui::WindowText(Item(displayModeList));
+    options_.frameRateText = ui::WindowText(Item(frameRateList));
     settings_file::Save(options_);
   }
 
@@ -148,7 +148,7 @@ class SettingsDialog : public ui::ModalWindow {
   void FillLists() {
     const std::wstring texts[] = {options_.displayText, options_.frameRateText, kColourDepthText,
                                   kMemoryText};
-    const int ids[] = {de1, fe, de2, ee};
+    const int ids[] = {displayModeList, frameRateList, colourDepthList, memoryList};
     for (size_t i = 0; i < std::size(ids); ++i) {
       HWND list = Item(ids[i]);
       for (const wchar_t* entry : settings_layout::ListEntries(ids[i]))

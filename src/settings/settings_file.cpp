@@ -10,7 +10,7 @@ namespace {
 template <typename Read>
 auto ReadValue(const wchar_t* key, Read read) {
   try {
-    return read(BinkHint::ReadSetting(key));
+    return read(ini::Read(key));
   } catch (const AppError& error) {
     throw ValueError(error, key);
   }
@@ -20,13 +20,13 @@ auto ReadValue(const wchar_t* key, Read read) {
 
 void Load(Options& options) {
   options = Options{};
-  BinkHint::CheckSettingsFileReadable();
+  ini::CheckReadable();
   LoadStates(options);
   if (const auto text = ReadValue(kDisplayKey, DisplayTextForStored)) {
     options.displayText = *text;
     StoreDisplay(options);
   }
-  if (const auto text = FrameRateTextForStored(BinkHint::ReadSetting(kFrameRateKey))) {
+  if (const auto text = FrameRateTextForStored(ini::Read(kFrameRateKey))) {
     options.frameRateText = *text;
     StoreFrameRate(options);
   }
@@ -47,9 +47,15 @@ void LoadStates(Options& options) {
   }
 }
 
+bool Recover() {
+  bool written = true;
+  for (const auto& [key, value] : kRecoveryValues) written = ini::Write(key, value) && written;
+  return written;
+}
+
 void RewriteAndLoad(Options& options) {
-  if (!BinkHint::RunSettingsRecovery())
-    throw errors::SettingsFileUnavailable(BinkHint::SettingsFilePath());
+  if (!Recover())
+    throw errors::SettingsFileUnavailable(ini::FilePath());
   Load(options);
 }
 
@@ -60,17 +66,17 @@ void Save(const Options& options) {
 
 void StoreState(const Options& options, std::size_t index) {
   if (const auto text = StoredTextForState(options.states[index]))
-    BinkHint::WriteSetting(kOptions[index].key, *text);
+    ini::Write(kOptions[index].key, *text);
 }
 
 void StoreDisplay(const Options& options) {
   if (const auto stored = DisplayStoredForText(options.displayText))
-    BinkHint::WriteSetting(kDisplayKey, *stored);
+    ini::Write(kDisplayKey, *stored);
 }
 
 void StoreFrameRate(const Options& options) {
   if (const auto stored = FrameRateStoredForText(options.frameRateText))
-    BinkHint::WriteSetting(kFrameRateKey, *stored);
+    ini::Write(kFrameRateKey, *stored);
 }
 
 }  // namespace vintrel::settings_file

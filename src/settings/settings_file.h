@@ -36,6 +36,10 @@ void Load(Options& options);
 // load throws.
 void RewriteAndLoad(Options& options);
 
+// Rewrites the fifteen keys with their usual values (everything but "fe").
+// False when any write was refused.
+bool Recover();
+
 // The thirteen boxes once more, as start-up assigns them after the load.
 void LoadStates(Options& options);
 

@@ -10,10 +10,6 @@
 
 namespace vintrel {
 
-// The bare name makes the profile functions use the Windows directory.
-inline constexpr const wchar_t* kIniFileName = L"vintrel.ini";
-inline constexpr const wchar_t* kIniSection = L"main";
-
 inline constexpr const wchar_t* kDisplayKey = L"de";
 inline constexpr const wchar_t* kFrameRateKey = L"fe";
 
@@ -27,30 +23,34 @@ struct OptionSpec {
 
 // In the order in which the loads read them.
 inline constexpr std::array<OptionSpec, 13> kOptions{{
-    {L"re", settings_ids::re, L"Заполнить экран бэкграундом",
+    {L"re", settings_ids::fillBackgroundBox, L"Заполнить экран бэкграундом",
      L"Неиспользуемая часть экрна заполнится монотонным цветом"},
-    {L"pe", settings_ids::pe, L"Загрузка видео в память",
+    {L"pe", settings_ids::loadIntoMemoryBox, L"Загрузка видео в память",
      L"Это только для тех, у кого памяти немерянно. Остальным этот параметр лучше не включать"},
-    {L"ce", settings_ids::ce, L"Спрятать курсор во время воспроизведения",
+    {L"ce", settings_ids::hideCursorBox, L"Спрятать курсор во время воспроизведения",
      L"Прячет курсор с глаз долой"},
-    {L"ne", settings_ids::ne,
+    {L"ne", settings_ids::noFrameSkipBox,
      L"Не пропускать необработанные кадры (требует большой мощности компьютера)",
      L"Только на Athlon XP!"},
-    {L"je", settings_ids::je, L"Не останавливаться, когда пропадает фокус",
+    {L"je", settings_ids::keepPlayingUnfocusedBox, L"Не останавливаться, когда пропадает фокус",
      L"Иногда полезно, когда хочешь смотреть кино в окне и работать с чем-то другим :)"},
-    {L"ze", settings_ids::ze, L"Использовать waveOut вместо DirectSound (для совместимости)",
+    {L"ze", settings_ids::waveOutBox,
+     L"Использовать waveOut вместо DirectSound (для совместимости)",
      L"Только при возникновении неполадок!"},
-    {L"ke", settings_ids::ke, L"Не использовать многопоточные устройства (для совместимости)",
+    {L"ke", settings_ids::noMultithreadedDevicesBox,
+     L"Не использовать многопоточные устройства (для совместимости)",
      L"На некоторых компьютерах это избавит от проблем"},
-    {L"le", settings_ids::le, L"Повторять бесконечно (для маньяков)",
+    {L"le", settings_ids::loopForeverBox, L"Повторять бесконечно (для маньяков)",
      L"Проигрываемый вами ролик будет повторяться бесконечно"},
-    {L"se", settings_ids::se, L"Показать резюме после воспроизведения",
+    {L"se", settings_ids::summaryAfterPlayBox, L"Показать резюме после воспроизведения",
      L"После воспроизведения будет выдана статистика видео и его формат"},
-    {L"qe", settings_ids::qe, L"Показать другую статистику",
+    {L"qe", settings_ids::liveStatisticsBox, L"Показать другую статистику",
      L"Отображение статистики по кадрам в реальном времени. Полезно для оверлокеров"},
-    {L"ie", settings_ids::ie, L"Поверх других окон", L"Окно видео будет поверх остальных"},
-    {L"we", settings_ids::we, L"Во весь экран", L"Картинка будет растягваться под размеры экрана"},
-    {L"ge", settings_ids::ge, L"Не загружать в буфер (быстрый просмотр)",
+    {L"ie", settings_ids::alwaysOnTopBox, L"Поверх других окон",
+     L"Окно видео будет поверх остальных"},
+    {L"we", settings_ids::fullScreenBox, L"Во весь экран",
+     L"Картинка будет растягваться под размеры экрана"},
+    {L"ge", settings_ids::noBufferBox, L"Не загружать в буфер (быстрый просмотр)",
      L"Позволяет использовать меньше памяти. Использовать только для совместимости"},
 }};
 

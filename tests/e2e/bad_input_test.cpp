@@ -79,10 +79,12 @@ TEST_F(BadInput, SettingsFileIsRecoveredOrReportedAndNeverSpills) {
       Send(main_, WM_NULL);
     }
     if (c.display) {
-      HWND settings = c.answer == IDYES ? WindowWith(pid_, settings_ids::de1) : OpenSettings();
-      EXPECT_EQ(Text(Item(settings, settings_ids::de1)), c.display);
+      HWND settings =
+          c.answer == IDYES ? WindowWith(pid_, settings_ids::displayModeList) : OpenSettings();
+      EXPECT_EQ(Text(Item(settings, settings_ids::displayModeList)), c.display);
       if (locked)
-        Click(Item(settings, settings_ids::ge)), Select(Item(settings, settings_ids::de1), 0);
+        Click(Item(settings, settings_ids::noBufferBox)),
+            Select(Item(settings, settings_ids::displayModeList), 0);
       CloseWindow(settings);
     }
     if (locked && c.display) {

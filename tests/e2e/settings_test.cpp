@@ -19,22 +19,26 @@ TEST_F(Settings, ShowsTheFileStoresChoicesRefusesABrokenFileAndAssociatesThrough
   WriteIni(IniWith("2", "0", "max"));
   Start();
   HWND settings = OpenSettings();
-  ExpectModal(settings, L"Настройки", pe);
-  for (int id = re; id <= ge; ++id)
-    EXPECT_EQ(Send(Item(settings, id), BM_GETCHECK), id == re ? BST_INDETERMINATE : id == ne) << id;
-  HWND display = Item(settings, de1), rate = Item(settings, fe);
+  ExpectModal(settings, L"Настройки", loadIntoMemoryBox);
+  for (int id = fillBackgroundBox; id <= noBufferBox; ++id)
+    EXPECT_EQ(Send(Item(settings, id), BM_GETCHECK),
+              id == fillBackgroundBox ? BST_INDETERMINATE : id == noFrameSkipBox)
+        << id;
+  HWND display = Item(settings, displayModeList), rate = Item(settings, frameRateList);
   // The two lists as shown, and as stored.
-  const auto shown = [&] { return Text(Item(settings, de1)) + L" " + Text(Item(settings, fe)); };
+  const auto shown = [&] {
+    return Text(Item(settings, displayModeList)) + L" " + Text(Item(settings, frameRateList));
+  };
   const auto stored = [] { return IniValue(L"de") + L" " + IniValue(L"fe"); };
   EXPECT_EQ(shown(), L"В окне Максимум");
 
   // A box is stored when clicked; a greyed one keeps its 2 until then.
-  Click(Item(settings, ge));
+  Click(Item(settings, noBufferBox));
   EXPECT_TRUE(WaitUntil([] { return IniValue(L"ge") == L"1"; }));
   EXPECT_EQ(IniValue(L"re"), L"2");
-  Click(Item(settings, re));
+  Click(Item(settings, fillBackgroundBox));
   EXPECT_TRUE(WaitUntil([] { return IniValue(L"re") == L"1"; }));
-  EXPECT_EQ(Send(Item(settings, re), BM_GETCHECK), BST_CHECKED);
+  EXPECT_EQ(Send(Item(settings, fillBackgroundBox), BM_GETCHECK), BST_CHECKED);
   // Typing stores a whole entry at once, an unfinished one nothing.
   Type(display, L"800x6");
   Type(rate, L"Авто");
@@ -44,14 +48,16 @@ TEST_F(Settings, ShowsTheFileStoresChoicesRefusesABrokenFileAndAssociatesThrough
   // A choice from the list waits for the close; a click after it is stored.
   Select(display, 0);
   Select(rate, 7);
-  Click(Item(settings, pe));
+  Click(Item(settings, loadIntoMemoryBox));
   EXPECT_TRUE(WaitUntil([] { return IniValue(L"pe") == L"1"; }));
   EXPECT_EQ(stored(), L"9 auto");
 
   // The keyboard: Tab walks the window in its order, Space toggles a box,
   // Enter on a box and Escape close nothing, Enter on "OK" closes.
-  for (int id : {fe, ze, ge, ke, ne, je, se, ce, qe, ie, le, de1, we, re, Command2, Command1,
-                 Command3, pe}) {
+  for (int id : {frameRateList, waveOutBox, noBufferBox, noMultithreadedDevicesBox, noFrameSkipBox,
+                 keepPlayingUnfocusedBox, summaryAfterPlayBox, hideCursorBox, liveStatisticsBox,
+                 alwaysOnTopBox, loopForeverBox, displayModeList, fullScreenBox, fillBackgroundBox,
+                 okButton, associateButton, dissociateButton, loadIntoMemoryBox}) {
     Key(settings, VK_TAB);
     EXPECT_TRUE(WaitFocus(settings, id)) << id;
   }
@@ -60,7 +66,7 @@ TEST_F(Settings, ShowsTheFileStoresChoicesRefusesABrokenFileAndAssociatesThrough
   Key(settings, VK_RETURN);
   Key(settings, VK_ESCAPE);
   for (int i = 0; i < 15; ++i) Key(settings, VK_TAB);
-  ASSERT_TRUE(WaitFocus(settings, Command2));
+  ASSERT_TRUE(WaitFocus(settings, okButton));
   EXPECT_TRUE(IsWindowVisible(settings));
   Key(settings, VK_RETURN);
   ASSERT_TRUE(Gone(settings));
@@ -85,7 +91,7 @@ TEST_F(Settings, ShowsTheFileStoresChoicesRefusesABrokenFileAndAssociatesThrough
   for (const auto& [value, message] : broken) {
     WriteIni(IniWith(value, "9", "max"));
     const Box box = Press(Main(main_ids::Command2));
-    EXPECT_FALSE(WindowOf(pid_, [](HWND w) { return GetDlgItem(w, de1) != nullptr; }));
+    EXPECT_FALSE(WindowOf(pid_, [](HWND w) { return GetDlgItem(w, displayModeList) != nullptr; }));
     EXPECT_NE(box.text.find(message), std::wstring::npos) << box.text;
     Answer(box, IDNO);
     EXPECT_EQ(ReadFile(IniPath()), IniWith(value, "9", "max"));
@@ -109,7 +115,7 @@ TEST_F(Settings, ShowsTheFileStoresChoicesRefusesABrokenFileAndAssociatesThrough
     return RegValue(classes + key, HKEY_CURRENT_USER);
   };
   EXPECT_EQ(
-      confirm(Command1),
+      confirm(associateButton),
       L"Программа ассоциирована с файлами расширения *.bik\n\nТолько для текущего пользователя.");
   // The command is proven by the shell's open below.
   EXPECT_EQ(RegValue(classes + L".bik\\OpenWithProgids", HKEY_CURRENT_USER, L"bik.video"), L"");
@@ -131,21 +137,22 @@ TEST_F(Settings, ShowsTheFileStoresChoicesRefusesABrokenFileAndAssociatesThrough
   EXPECT_EQ(WaitForSingleObject(opened.get(), 10000), WAIT_OBJECT_0) << "it ends by itself";
 
   const std::wstring removed = L"Программа больше не связана с файлами расширения *.bik";
-  EXPECT_EQ(confirm(Command3), removed);
+  EXPECT_EQ(confirm(dissociateButton), removed);
   for (const wchar_t* key : {L".bik", L"bik.video"})
     EXPECT_TRUE(!user(key) && !RegValue(key)) << key;
   // What another program keeps under .bik stays, no longer naming this one.
   // The app the user chose goes on opening .bik files, and the confirmation
   // says so.
   SetRegValue(kUserChoice, L"Other.Player.bik", HKEY_CURRENT_USER, L"ProgId");
-  EXPECT_NE(confirm(Command1).find(L"«Выбрать другое приложение» → Vintrel"), std::wstring::npos);
+  EXPECT_NE(confirm(associateButton).find(L"«Выбрать другое приложение» → Vintrel"),
+            std::wstring::npos);
   SetRegValue(classes + L".bik\\ShellNew", L"", HKEY_CURRENT_USER);
-  EXPECT_EQ(confirm(Command3), removed);
+  EXPECT_EQ(confirm(dissociateButton), removed);
   EXPECT_TRUE(user(L".bik\\ShellNew") && user(L".bik") == L"" && !user(L"bik.video"));
   RegDeleteTreeW(HKEY_CURRENT_USER, (classes + L".bik").c_str());
 
   DenyWrites(HKEY_CURRENT_USER, classes + L".bik", true);
-  const Box box = Press(Item(settings, Command1));
+  const Box box = Press(Item(settings, associateButton));
   Answer(box);
   DenyWrites(HKEY_CURRENT_USER, classes + L".bik", false);
   EXPECT_EQ(box.title, L"Ошибка!");
