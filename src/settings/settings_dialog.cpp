@@ -17,15 +17,6 @@ namespace {
 
 using namespace settings_ids;
 
-// Index into kOptions, or -1.
-int OptionIndexById(int id) {
-  for (size_t i = 0; i < kOptions.size(); ++i) {
-    if (kOptions[i].controlId == id)
-      return static_cast<int>(i);
-  }
-  return -1;
-}
-
 class SettingsDialog : public ui::ModalWindow {
  public:
   SettingsDialog(const ui::ProgramIcons& icons, Options& options)
@@ -47,8 +38,8 @@ class SettingsDialog : public ui::ModalWindow {
     UseClassicFrames();
     FillLists();
     for (size_t i = 0; i < kOptions.size(); ++i) {
-      ::SendMessageW(Item(kOptions[i].controlId), BM_SETCHECK,
-                     static_cast<WPARAM>(options_.states[i]), 0);
+      ::SendMessageW(Item(kOptions[i].boxId), BM_SETCHECK, static_cast<WPARAM>(options_.states[i]),
+                     0);
     }
     RunModal();
     return true;
@@ -62,9 +53,9 @@ class SettingsDialog : public ui::ModalWindow {
     // without a control; this window has no default or cancel button.
     if (!control)
       return;
-    if (const int index = OptionIndexById(id); index >= 0) {
+    if (const auto row = OptionRowOfBox(id)) {
       if (code == BN_CLICKED)
-        OnOptionClicked(static_cast<size_t>(index));
+        OnOptionClicked(*row);
       return;
     }
     // Typing stores at once; a choice from the list waits for the close.
@@ -128,7 +119,7 @@ class SettingsDialog : public ui::ModalWindow {
     // The greyed state only ever comes from the file; a click leaves it checked.
     int& state = options_.states[index];
     state = state == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
-    ::SendMessageW(Item(kOptions[index].controlId), BM_SETCHECK, static_cast<WPARAM>(state), 0);
+    ::SendMessageW(Item(kOptions[index].boxId), BM_SETCHECK, static_cast<WPARAM>(state), 0);
     settings_file::StoreState(options_, index);
   }
 

@@ -49,7 +49,7 @@ void LoadStates(Options& options) {
 
 bool Recover() {
   bool written = true;
-  for (const auto& [key, value] : kRecoveryValues) written = ini::Write(key, value) && written;
+  for (const auto& [key, value] : kRecoveryFile) written = ini::Write(key, value) && written;
   return written;
 }
 

@@ -15,15 +15,12 @@ using ui::ControlSpec;
 using ui::kDisabled;
 using ui::TwipsRect;
 
-// An option box takes its caption and tooltip from the option table, so the
-// texts the window shows and the keys it stores cannot drift apart.
+// An option box takes its caption and tooltip from its row of the option
+// table, so the texts the window shows and the keys it stores cannot drift
+// apart; an id that is no option's box does not compile.
 constexpr ControlSpec Box(int id, TwipsRect rect, int container, int tab) {
-  for (const OptionSpec& option : kOptions) {
-    if (option.controlId == id) {
-      return {id, ControlKind::checkBox, option.caption, option.tooltip, rect, container, tab};
-    }
-  }
-  throw "not an option box";  // rejected at compile time
+  const Option& option = kOptions.at(OptionRowOfBox(id).value());
+  return {id, ControlKind::checkBox, option.caption, option.tooltip, rect, container, tab};
 }
 
 constexpr ControlKind kLabel = ControlKind::label;

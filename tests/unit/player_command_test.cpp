@@ -26,7 +26,7 @@ TEST(PlayerCommandLine, TheFileQuotedTheSwitchesInOrderAndTheStartFolder) {
   // The switches: checked boxes in their own order, then the lists' exact texts.
   using States = std::map<std::wstring, int>;
   States all;
-  for (const OptionSpec& option : kOptions) all[option.key] = 1;
+  for (const Option& option : kOptions) all[option.key] = 1;
   const struct {
     States states;
     const wchar_t *display, *rate, *expected;

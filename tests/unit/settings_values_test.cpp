@@ -67,7 +67,7 @@ TEST(SettingsValues, ListEntriesCheckBoxStatesAndTheRecoveryInItsOrder) {
     EXPECT_EQ(StoredTextForState(CheckBoxState(state)), std::to_wstring(state));
   EXPECT_EQ(StoredTextForState(CheckBoxState(2)), std::nullopt);
   std::wstring written;
-  for (const StoredValue& value : kRecoveryValues)
+  for (const StoredValue& value : kRecoveryFile)
     written += std::wstring(value.key) + L"=" + value.value + L";";
   EXPECT_EQ(written,
             L"re=1;pe=0;ce=1;ne=0;je=0;ze=0;ke=0;le=0;se=0;qe=0;ie=0;we=0;ge=0;ee=0;de=11;");
