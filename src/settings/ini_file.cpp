@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include "common/app_error.h"
 #include "settings/stored_number.h"
 #include "ui/unique_handle.h"
 
@@ -13,18 +12,17 @@ namespace {
 constexpr wchar_t kFileName[] = L"vintrel.ini";
 constexpr wchar_t kSection[] = L"main";
 
-// Opens the file as the profile functions do, with their sharing, and tells
-// whether it opened or was missing; nothing is read or written.
-enum class Opened { yes, missing, refused };
-Opened TryOpen(const std::wstring& path, DWORD access) {
+// Opens the file as the profile functions do, with their sharing, and gives
+// the system's error code when that was refused; 0 when the file opened or
+// is missing. Nothing is read or written.
+DWORD Refusal(const std::wstring& path, DWORD access) {
   const ui::UniqueFile file(::CreateFileW(path.c_str(), access,
                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (file)
-    return Opened::yes;
+    return 0;
   const DWORD error = ::GetLastError();
-  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? Opened::missing
-                                                                        : Opened::refused;
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? 0 : error;
 }
 
 }  // namespace
@@ -51,16 +49,17 @@ std::wstring FilePath() {
   return path + kFileName;
 }
 
-void CheckReadable() {
+std::optional<Failure> CheckReadable() {
   const std::wstring path = FilePath();
   // Without a path there is nowhere to look; the profile functions decide.
-  if (!path.empty() && TryOpen(path, GENERIC_READ) == Opened::refused)
-    throw errors::SettingsFileUnavailable(path);
+  if (const DWORD error = path.empty() ? 0 : Refusal(path, GENERIC_READ))
+    return Failure{FailureKind::settingsFileUnavailable, error, path};
+  return std::nullopt;
 }
 
 bool Writable() {
   const std::wstring path = FilePath();
-  return path.empty() || TryOpen(path, GENERIC_WRITE) != Opened::refused;
+  return path.empty() || Refusal(path, GENERIC_WRITE) == 0;
 }
 
 }  // namespace vintrel::ini

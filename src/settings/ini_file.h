@@ -1,5 +1,8 @@
 #pragma once
+#include <optional>
 #include <string>
+
+#include "common/failure.h"
 
 // The settings file "vintrel.ini", section "main", one key at a time through
 // the profile functions; the bare file name puts it in the Windows directory.
@@ -18,10 +21,10 @@ bool Write(const std::wstring& key, const std::wstring& value);
 std::wstring FilePath();
 
 // The profile functions read a file they cannot open as if it were empty,
-// which would pass for a missing file and bring on the recovery. Throws
-// errors::SettingsFileUnavailable() when the file is there but cannot be read
-// (held without sharing by another program, or no right to read it).
-void CheckReadable();
+// which would pass for a missing file and bring on the recovery. A failure
+// (settingsFileUnavailable) when the file is there but cannot be read: held
+// without sharing by another program, or no right to read it.
+std::optional<Failure> CheckReadable();
 
 // Whether the file could be written now: false when it is read-only, held
 // by another program or closed to this user. A missing file counts as

@@ -4,12 +4,14 @@
 
 #include <string>
 
+#include "dialogs/message_box.h"
 #include "res/settings_dialog_ids.h"
 #include "settings/settings_file.h"
 #include "settings/settings_layout.h"
 #include "shell/file_association.h"
 #include "ui/controls.h"
 #include "ui/modal.h"
+#include "ui/system_error.h"
 #include "ui/system_library.h"
 
 namespace vintrel {
@@ -66,22 +68,24 @@ class SettingsDialog : public ui::ModalWindow {
       case displayModeList:
         if (typed) {
           options_.displayText = ui::WindowText(control);
-          settings_file::StoreDisplay(options_);
+          options_.StoreDisplay();
         }
         break;
       case frameRateList:
         if (typed) {
           options_.frameRateText = ui::WindowText(control);
-          settings_file::StoreFrameRate(options_);
+          options_.StoreFrameRate();
         }
         break;
       case associateButton:
-        if (code == BN_CLICKED)
-          RegisterBikAssociation(icons_.program.get());
+        if (code == BN_CLICKED) {
+          const AssociationOutcome outcome = RegisterBikAssociation();
+          ShowOutcome(outcome, RegisteredMessage(outcome));
+        }
         break;
       case dissociateButton:
         if (code == BN_CLICKED)
-          RemoveBikAssociation(icons_.program.get());
+          ShowOutcome(RemoveBikAssociation(), kDissociatedMessage);
         break;
       case okButton:
         if (code == BN_CLICKED)
@@ -109,10 +113,23 @@ class SettingsDialog : public ui::ModalWindow {
   }
 
  private:
+  // The association's confirmation, or what failed, over this window.
+  void ShowOutcome(const AssociationOutcome& outcome, const std::wstring& confirmation) const {
+    HICON icon = icons_.program.get();
+    if (!outcome.failure) {
+      ShowProgramMessage(confirmation, kAssociationTitle, icon);
+      return;
+    }
+    const Failure& failure = *outcome.failure;
+    ShowProgramMessage(
+        FailureText(failure, failure.systemCode ? ui::SystemErrorText(failure.systemCode) : L""),
+        kErrorTitle, icon);
+  }
+
   void StoreLists() {
     options_.displayText = ui::WindowText(Item(displayModeList));
     options_.frameRateText = ui::WindowText(Item(frameRateList));
-    settings_file::Save(options_);
+    options_.Save();
   }
 
   void OnOptionClicked(size_t index) {
@@ -120,7 +137,7 @@ class SettingsDialog : public ui::ModalWindow {
     int& state = options_.states[index];
     state = state == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
     ::SendMessageW(Item(kOptions[index].boxId), BM_SETCHECK, static_cast<WPARAM>(state), 0);
-    settings_file::StoreState(options_, index);
+    options_.StoreBox(index);
   }
 
   void UseClassicFrames() {

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/failure.h"
 #include "settings/options.h"
 #include "settings/stored_number.h"
 
@@ -119,6 +120,20 @@ struct Options {
   std::array<int, kOptions.size()> states{};
   std::wstring displayText = kDisplayInitialText;
   std::wstring frameRateText = kFrameRateInitialText;
+
+  // The file's steps (settings_file.h tells when each runs, and why).
+  // The load, into fresh options: the first value that cannot be applied
+  // ends it, as a failure naming its key, with what was read before it and
+  // the designed values after; a file that is there but cannot be read fails
+  // before anything is read.
+  std::optional<Failure> Load();
+  // The close: "fe", then "de", each only when its text is a list entry.
+  void Save() const;
+  // A click on the box of `row`: nothing for a greyed box.
+  void StoreBox(std::size_t row) const;
+  // Typing in a list: its text, when it is an entry.
+  void StoreDisplay() const;
+  void StoreFrameRate() const;
 };
 
 }  // namespace vintrel

@@ -93,8 +93,9 @@ TEST(Association, UserStoreOnlyRegisteredTwiceAndRemovedTwice) {
     EXPECT_TRUE(RemoveAssociation(store, false, kProgram).ok());
     EXPECT_EQ(store.keys, kNothing);
   }
-  EXPECT_EQ(RegisterAssociation(store, L"C:\\Games\\100%Player\\N.exe").failure,
-            AssociationFailure::percentInPath);
+  const std::wstring percent = L"C:\\Games\\100%Player\\N.exe";
+  EXPECT_EQ(RegisterAssociation(store, percent).failure,
+            Failure(FailureKind::percentInProgramPath, 0, percent));
   EXPECT_EQ(store.keys, kNothing);
 }
 
@@ -154,9 +155,8 @@ TEST(Association, RemovalCleansTheMachineStoreWhenItIsOurs) {
   RegisterForEveryUser(store, kProgram);
   store.refused = L"bik.video\\DefaultIcon";
   const AssociationOutcome outcome = RemoveAssociation(store, false, kProgram);
-  EXPECT_EQ(std::tuple(outcome.failure, outcome.error, outcome.key, outcome.root),
-            std::tuple(AssociationFailure::administratorNeeded, kErrorAccessDenied, store.refused,
-                       kMachine));
+  EXPECT_EQ(outcome.failure, Failure(FailureKind::dissociationNeedsAdministrator, kErrorAccessDenied,
+                                     L"HKEY_LOCAL_MACHINE\\Software\\Classes\\" + store.refused));
   EXPECT_EQ(store.In(kMachine), (Keys{{L"bik.video", {{L"", L"bik video file"}}},
                                       {store.refused, {{L"", kProgram + L",0"}}}}));
 }
