@@ -32,10 +32,9 @@ namespace vintrel {
 namespace {
 
 // A failure the user asked about, in the program's box over the window.
-void ShowFailure(const Failure& failure, HICON programIcon) {
-  const std::wstring systemText =
-      failure.systemCode ? ui::SystemErrorText(failure.systemCode) : std::wstring();
-  ShowProgramMessage(FailureText(failure, systemText), kErrorTitle, programIcon);
+void ShowFailure(const Failure& failure, HICON icon) {
+  ShowProgramMessage(FailureText(failure, ui::SystemErrorText(failure.systemCode)), kErrorTitle,
+                     icon);
 }
 
 }  // namespace
@@ -107,8 +106,7 @@ bool MainWindow::Load(std::wstring_view arguments) {
     settings_file::Recover();
     SetStatus(RecoveryStatusText(number, description));
     // From here on the options are the rewritten file's. A file that refused
-    // the rewrite, or fails to load again, is reported at the first use: the
-    // start shows no box.
+    // the rewrite, or fails again, is reported at the first use, not here.
     Options recovered;
     if (!recovered.Load())
       startupOptions_ = std::move(recovered);

@@ -66,7 +66,8 @@ std::wstring FailureDescription(const Failure& failure);
 
 // What a message box says: "Ошибка номер 6: Переполнение" for a numbered
 // failure; for the others their words, then `systemText` (the system's own
-// text for systemCode) where the system refused.
+// text for systemCode) when the system refused, that is when the code is
+// not 0.
 std::wstring FailureText(const Failure& failure, std::wstring_view systemText = {});
 
 }  // namespace vintrel

@@ -131,9 +131,8 @@ class SettingsDialog : public ui::ModalDialog {
       return;
     }
     const Failure& failure = *outcome.failure;
-    ShowProgramMessage(
-        FailureText(failure, failure.systemCode ? ui::SystemErrorText(failure.systemCode) : L""),
-        kErrorTitle, icon);
+    ShowProgramMessage(FailureText(failure, ui::SystemErrorText(failure.systemCode)), kErrorTitle,
+                       icon);
   }
 
   void UseClassicFrames() {
