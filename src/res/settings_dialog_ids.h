@@ -3,7 +3,7 @@
 namespace vintrel::settings_ids {
 
 enum : int {
-  // The thirteen option boxes, in the order the load step reads their keys.
+  // The option boxes, one for each row of the option table and in its order.
   fillBackgroundBox = 300,
   loadIntoMemoryBox,
   hideCursorBox,

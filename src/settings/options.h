@@ -2,8 +2,9 @@
 // The playback options as data. Each check box is one row of kOptions, and
 // everything else about it derives from that row: its box's caption and
 // tooltip, its place in the settings file and on the player's command line,
-// and what the recovery writes. A new option is a row here and a Box() in
-// the settings layout.
+// and what the recovery writes. A new option is a row here, its box's name
+// after the others in res/settings_dialog_ids.h, and a Box() in the settings
+// layout.
 #include <array>
 #include <cstddef>
 #include <optional>
@@ -16,7 +17,7 @@ struct Option {
   const wchar_t* key;            // the INI key, as the file has it
   int boxId;                     // its check box in the settings window
   const wchar_t* playerSwitch;   // what a checked box adds to the player's command line
-  int switchPlace;               // that switch's place among the thirteen, from 0
+  int switchPlace;               // that switch's place among the boxes' switches, from 0
   const wchar_t* recoveryValue;  // what the recovery writes under the key
   const wchar_t* caption;
   const wchar_t* tooltip;
@@ -24,7 +25,7 @@ struct Option {
 
 // In the order in which the loads read them and the recovery writes them.
 // clang-format off
-inline constexpr std::array<Option, 13> kOptions{{
+inline constexpr auto kOptions = std::to_array<Option>({
   // key  box                                     switch     place recovery
   {L"re", settings_ids::fillBackgroundBox,         L" /R",    0,   L"1",
    L"Заполнить экран бэкграундом",
@@ -65,7 +66,7 @@ inline constexpr std::array<Option, 13> kOptions{{
   {L"ge", settings_ids::noBufferBox,               L" /G",    11,  L"0",
    L"Не загружать в буфер (быстрый просмотр)",
    L"Позволяет использовать меньше памяти. Использовать только для совместимости"},
-}};
+});
 // clang-format on
 
 // The boxes' ids follow the rows, so a box's row is its id's distance from

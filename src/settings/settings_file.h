@@ -5,10 +5,11 @@
 //
 // When each step reads and writes is part of what the stored file is, so it
 // stays as it has always been:
-// - the load reads the thirteen boxes in the rows' order, then "de", then
-//   "fe", and writes each value that means a state or an entry back in its
-//   normal form ("1" for a checked box, "11" for "011"): a file edited by
-//   hand is mended by the next load;
+// - the load reads the boxes in the rows' order, then "de", then
+//   "fe", and writes back at once what it applied, in its normal form: "1"
+//   for a checked box (a cleared one is the box's first state, a greyed one
+//   is never stored), the index for a display mode ("11" for "011"), the
+//   entry for a frame rate; a file edited by hand is mended by the next load;
 // - a click on a box and a whole list entry typed are stored at once; a
 //   choice from a list waits for the close, which writes "fe" and then "de",
 //   so a file missing them gets them in that order, after the recovery's;
@@ -27,12 +28,12 @@ inline bool IsValueFailure(const Failure& failure) {
   return failure.kind != FailureKind::settingsFileUnavailable;
 }
 
-// Start-up's load: Load(), then the thirteen boxes read once more, as start-up
-// has always done; the second read finds what the first one left and stores
+// Start-up's load: Load(), then the boxes read once more, as start-up has
+// always done; the second read finds what the first one left and stores
 // nothing.
 std::optional<Failure> LoadAtStart(Options& options);
 
-// Rewrites the fifteen keys of kRecoveryFile. A failure naming the file when
+// Rewrites the keys of kRecoveryFile. A failure naming the file when
 // any write was refused.
 std::optional<Failure> Recover();
 
