@@ -13,7 +13,7 @@
 #include "app/main_layout.h"
 #include "bink/bink_report.h"
 #include "bink/file_choice.h"
-#include "common/app_error.h"
+#include "common/failure.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/details_dialog.h"
 #include "dialogs/message_box.h"
@@ -25,9 +25,19 @@
 #include "settings/settings_file.h"
 #include "ui/controls.h"
 #include "ui/start_phases.h"
+#include "ui/system_error.h"
 #include "ui/unique_handle.h"
 
 namespace vintrel {
+namespace {
+
+// A failure the user asked about, in the program's box over the window.
+void ShowFailure(const Failure& failure, HICON icon) {
+  ShowProgramMessage(FailureText(failure, ui::SystemErrorText(failure.systemCode)), kErrorTitle,
+                     icon);
+}
+
+}  // namespace
 
 bool MainWindow::Create() {
   const Frame frame{L"VintrelMainWindow", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
@@ -81,33 +91,25 @@ bool MainWindow::Load(std::wstring_view arguments) {
   ::SetFocus(Item(main_ids::Command1));
   VINTREL_START_PHASE("painted");
 
-  // The error trap: the first failure abandons the rest of the caption and
-  // option work and is reported on the status line, never in a box.
-  int number = 0;
-  std::wstring description;
-  try {
-    const std::wstring caption = MainWindowCaption(kApplicationTitle, kVersion, kCompanyName);
-    ::SetWindowTextW(hwnd(), caption.c_str());
-    Options options;
-    settings_file::Load(options);
-    settings_file::LoadStates(options);
+  // The first failure abandons the rest of the option work and is reported
+  // on the status line, never in a box.
+  const std::wstring caption = MainWindowCaption(kApplicationTitle, kVersion, kCompanyName);
+  ::SetWindowTextW(hwnd(), caption.c_str());
+  Options options;
+  const std::optional<Failure> failure = settings_file::LoadAtStart(options);
+  if (!failure)
     startupOptions_ = std::move(options);
-  } catch (const AppError& error) {
-    number = error.number();
-    description = error.description();
-  }
+  const int number = failure ? FailureNumber(failure->kind) : 0;
+  const std::wstring description = failure ? FailureDescription(*failure) : L"";
   SetStatus(LoadStatusText(number, description));
-  if (number == errors::kTypeMismatch) {
-    BinkHint::RunSettingsRecovery();
+  if (failure && failure->kind == FailureKind::typeMismatch) {
+    settings_file::Recover();
     SetStatus(RecoveryStatusText(number, description));
     // From here on the options are the rewritten file's. A file that refused
-    // the rewrite is read again, and reported, at the first use.
-    try {
-      Options options;
-      settings_file::Load(options);
-      startupOptions_ = std::move(options);
-    } catch (const AppError&) {
-    }
+    // the rewrite, or fails again, is reported at the first use, not here.
+    Options recovered;
+    if (!recovered.Load())
+      startupOptions_ = std::move(recovered);
   }
 
   const std::wstring quote = ui::WindowText(Item(main_ids::kov));
@@ -123,30 +125,27 @@ std::optional<Options> MainWindow::TakeOptions() {
   if (std::optional<Options> held = std::exchange(startupOptions_, std::nullopt))
     return held;
   Options loaded;
-  try {
-    try {
-      settings_file::Load(loaded);
-      return loaded;
-    } catch (const settings_file::ValueError& error) {
-      // A value that cannot be applied, in a file that can be read: the
-      // usual settings may replace it, at the user's word only. A file that
-      // cannot be written either gets the plain report.
-      if (!BinkHint::SettingsFileWritable())
-        throw;
-      const std::wstring offer =
-          RewriteOfferText(error.key(), BinkHint::SettingsFilePath(), LoadErrorText(error));
-      if (MsgBoxWithIcon(offer, MB_YESNO | MB_ICONQUESTION, kErrorTitle, ProgramIcon()) != IDYES)
-        return std::nullopt;
-      settings_file::RewriteAndLoad(loaded);
-      SetStatus(RecoveryStatusText(error.number(), error.description()));
-      return loaded;
-    }
-  } catch (const AppError& error) {
-    // A file edited by hand, locked, or refusing the rewrite: nothing to
-    // work with, and nothing half-read may be played or stored back.
-    ShowProgramMessage(LoadErrorText(error), kErrorTitle, ProgramIcon());
-    return std::nullopt;
+  std::optional<Failure> failure = loaded.Load();
+  // A value that cannot be applied, in a file that can be read and written:
+  // the usual settings may replace it, at the user's word only.
+  if (failure && settings_file::IsValueFailure(*failure) && ini::Writable()) {
+    const std::wstring offer =
+        RewriteOfferText(failure->object, ini::FilePath(), FailureText(*failure));
+    if (MsgBoxWithIcon(offer, MB_YESNO | MB_ICONQUESTION, kErrorTitle, ProgramIcon()) != IDYES)
+      return std::nullopt;
+    const Failure value = *failure;
+    failure = settings_file::Recover();
+    if (!failure)
+      failure = loaded.Load();
+    if (!failure)
+      SetStatus(RecoveryStatusText(FailureNumber(value.kind), FailureDescription(value)));
   }
+  if (!failure)
+    return loaded;
+  // A file edited by hand, locked, or refusing the rewrite: nothing to work
+  // with, and nothing half-read may be played or stored back.
+  ShowFailure(*failure, ProgramIcon());
+  return std::nullopt;
 }
 
 void MainWindow::Browse() {
@@ -248,15 +247,16 @@ void MainWindow::Play() {
   if (!options)
     return;
   const std::wstring switches = BuildSwitches(*options);
-  settings_file::Save(*options);
+  options->Save();
   SetStatus(switches);
-  PlayFile(ui::WindowText(Item(main_ids::bikfile)), switches, ProgramIcon());
+  if (const auto failure = PlayFile(ui::WindowText(Item(main_ids::bikfile)), switches))
+    ShowFailure(*failure, ProgramIcon());
 }
 
 void MainWindow::EditSettings() {
   std::optional<Options> options = TakeOptions();
   if (options && !vintrel::EditSettings(hwnd(), icons_, *options))
-    ShowProgramMessage(LoadErrorText(errors::OutOfMemory()), kErrorTitle, ProgramIcon());
+    ShowFailure({FailureKind::outOfMemory}, ProgramIcon());
 }
 
 void MainWindow::OnCommand(int id, int code, HWND) {
@@ -291,7 +291,7 @@ void MainWindow::OnCommand(int id, int code, HWND) {
 
 void MainWindow::OnClose() {
   if (startupOptions_)
-    settings_file::Save(*startupOptions_);
+    startupOptions_->Save();
   startupOptions_.reset();
   Destroy();
 }

@@ -3,62 +3,56 @@
 #include <string>
 #include <utility>
 
+#include "common/failure.h"
+
 namespace vintrel {
 
-// A numbered failure with a description in the interface's language. The
-// main window's load reports it as "<number>  <description>", and the settings
-// recovery is keyed on the number, so both halves are part of the contract.
+// A failure thrown instead of returned: by the stored numbers' conversions,
+// whose first refusal abandons the rest of a settings load, and by what only
+// the program's last-resort report at a window procedure can show.
 class AppError : public std::exception {
  public:
-  AppError(int number, std::wstring description)
-      : number_(number), description_(std::move(description)) {}
+  explicit AppError(Failure failure) : failure_(std::move(failure)) {}
 
-  int number() const noexcept { return number_; }
-  const std::wstring& description() const noexcept { return description_; }
+  const Failure& failure() const noexcept { return failure_; }
+  int number() const noexcept { return FailureNumber(failure_.kind); }
+  std::wstring description() const { return FailureDescription(failure_); }
   const char* what() const noexcept override { return "vintrel::AppError"; }
 
  private:
-  int number_;
-  std::wstring description_;
+  Failure failure_;
 };
 
 namespace errors {
 
-inline constexpr int kOverflow = 6;
-inline constexpr int kOutOfMemory = 7;
-inline constexpr int kTypeMismatch = 13;
-inline constexpr int kDllLoad = 48;
-inline constexpr int kInternal = 51;
-inline constexpr int kPermissionDenied = 70;
-inline constexpr int kInvalidPropertyValue = 380;
+inline constexpr int kOverflow = FailureNumber(FailureKind::overflow);
+inline constexpr int kTypeMismatch = FailureNumber(FailureKind::typeMismatch);
+inline constexpr int kInvalidPropertyValue = FailureNumber(FailureKind::invalidPropertyValue);
 
 inline AppError Overflow() {
-  return AppError(kOverflow, L"Переполнение");
+  return AppError(FailureKind::overflow);
 }
 inline AppError OutOfMemory() {
-  return AppError(kOutOfMemory, L"Недостаточно памяти");
+  return AppError(FailureKind::outOfMemory);
 }
 inline AppError TypeMismatch() {
-  return AppError(kTypeMismatch, L"Несоответствие типа");
+  return AppError(FailureKind::typeMismatch);
 }
 inline AppError InvalidPropertyValue() {
-  return AppError(kInvalidPropertyValue, L"Недопустимое значение свойства");
+  return AppError(FailureKind::invalidPropertyValue);
 }
 inline AppError DllLoad(const std::wstring& library) {
-  return AppError(kDllLoad, L"Ошибка загрузки DLL " + library);
+  return AppError(Failure(FailureKind::libraryMissing, 0, library));
 }
 inline AppError Internal() {
-  return AppError(kInternal, L"Внутренняя ошибка");
-}
-inline AppError SettingsFileUnavailable(const std::wstring& path) {
-  return AppError(kPermissionDenied, L"Файл настроек занят или недоступен: " + path);
+  return AppError(FailureKind::internal);
 }
 
 }  // namespace errors
 
-// How a failure is put to the user in a message box: both number and words.
+// How a thrown failure is put to the user in a message box.
 inline std::wstring LoadErrorText(const AppError& error) {
-  return L"Ошибка номер " + std::to_wstring(error.number()) + L": " + error.description();
+  return FailureText(error.failure());
 }
 
 }  // namespace vintrel

@@ -1,9 +1,9 @@
 #include "playback/play.h"
 
-#include "dialogs/message_box.h"
+#include <windows.h>
+
 #include "playback/player_command.h"
 #include "ui/program_location.h"
-#include "ui/system_error.h"
 #include "ui/unique_handle.h"
 
 namespace vintrel {
@@ -23,11 +23,9 @@ std::wstring FullPath(const std::wstring& file) {
 
 }  // namespace
 
-void PlayFile(const std::wstring& file, const std::wstring& switches, HICON programIcon) {
-  if (file.empty()) {
-    ShowProgramMessage(L"Сначала необходимо выбрать файл.", kErrorTitle, programIcon);
-    return;
-  }
+std::optional<Failure> PlayFile(const std::wstring& file, const std::wstring& switches) {
+  if (file.empty())
+    return Failure{FailureKind::noFileChosen};
   const std::wstring folder = ui::ProgramFolder();
   const std::wstring playerPath = PlayerPath(folder);
   // With its backslash, so that "C:" is the drive's root, not its current folder.
@@ -45,13 +43,11 @@ void PlayFile(const std::wstring& file, const std::wstring& switches, HICON prog
   if (!::CreateProcessW(playerPath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         startIn.c_str(), &startup, &started)) {
     const DWORD error = ::GetLastError();
-    ShowProgramMessage(
-        L"Не удалось запустить проигрыватель " + playerPath + L"\n" + ui::SystemErrorText(error),
-        kErrorTitle, programIcon);
-    return;
+    return Failure{FailureKind::playerNotStarted, error, playerPath};
   }
   ui::UniqueKernelHandle process(started.hProcess);
   ui::UniqueKernelHandle thread(started.hThread);
+  return std::nullopt;
 }
 
 }  // namespace vintrel

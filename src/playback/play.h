@@ -1,13 +1,15 @@
 #pragma once
-#include <windows.h>
-
+#include <optional>
 #include <string>
+
+#include "common/failure.h"
 
 namespace vintrel {
 
 // "Смотреть", once the switches are known: the player beside the program
-// started on `file`, never waited for. No file, or a player that cannot be
-// started, is reported in the program's box with `programIcon`.
-void PlayFile(const std::wstring& file, const std::wstring& switches, HICON programIcon);
+// started on `file`, never waited for. What went wrong, if anything: no file
+// chosen, or a player that could not be started (its path, and the system's
+// code).
+std::optional<Failure> PlayFile(const std::wstring& file, const std::wstring& switches);
 
 }  // namespace vintrel

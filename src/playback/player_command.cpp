@@ -1,61 +1,25 @@
 #include "playback/player_command.h"
 
-#include <array>
 #include <optional>
 
 namespace vintrel {
 namespace {
 
-struct OptionSwitch {
-  std::wstring_view key;
-  std::wstring_view flag;
-};
-
-// The order here is the order of the switches on the command line.
-constexpr std::array<OptionSwitch, 13> kOptionSwitches{{
-    {L"re", L" /R"},
-    {L"ce", L" /C"},
-    {L"pe", L" /P"},
-    {L"ne", L" /N"},
-    {L"je", L" /J"},
-    {L"ze", L" /Z"},
-    {L"le", L" /L"},
-    {L"se", L" /S"},
-    {L"qe", L" /Q"},
-    {L"ie", L" /I100"},
-    {L"we", L" /W-1"},
-    {L"ge", L" /G"},
-    {L"ke", L" /K"},
-}};
-
 constexpr int kChecked = 1;
-
-// "В окне" is the player's default and has no switch.
-std::wstring DisplaySwitch(std::wstring_view text) {
-  const std::optional<int> index = DisplayIndexForText(text);
-  return index && *index != kWindowedDisplayIndex ? L" /D" + std::to_wstring(*index)
-                                                  : std::wstring();
-}
-
-// "Авто" lets the player use the file's own rate, so it has no switch;
-// "Максимум" is the switch without a rate.
-std::wstring FrameRateSwitch(std::wstring_view text) {
-  const std::optional<std::wstring> stored = FrameRateStoredForText(text);
-  if (!stored || *stored == kAutoFrameRate)
-    return {};
-  return *stored == kMaximumFrameRate ? L" /F" : L" /F" + *stored;
-}
 
 }  // namespace
 
 std::wstring BuildSwitches(const Options& options) {
   std::wstring switches;
-  for (const auto& option : kOptionSwitches) {
-    if (options.State(option.key) == kChecked)
-      switches += option.flag;
+  for (const std::size_t row : kSwitchOrder) {
+    if (options.states[row] == kChecked)
+      switches += kOptions[row].playerSwitch;
   }
-  switches += DisplaySwitch(options.displayText);
-  switches += FrameRateSwitch(options.frameRateText);
+  const std::optional<int> display = DisplayIndexForText(options.displayText);
+  if (display && *display != kWindowedDisplayIndex)
+    switches += L" /D" + std::to_wstring(*display);
+  if (const FrameRateEntry* rate = FrameRateForText(options.frameRateText))
+    switches += rate->playerSwitch;
   return switches;
 }
 

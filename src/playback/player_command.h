@@ -9,7 +9,7 @@ namespace vintrel {
 // File name of the external player, kept in the program's own folder.
 inline constexpr wchar_t kPlayerFileName[] = L"vintrel.dll";
 
-// The player's switches for the options: the thirteen check boxes (state 1 =
+// The player's switches for the options: the check boxes (state 1 =
 // checked; cleared and greyed add nothing), then at most one display switch,
 // /D and the list index, and one frame-rate switch, /F and the rate. Both
 // texts must match a list entry exactly, case included. Every switch begins

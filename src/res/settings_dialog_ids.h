@@ -3,37 +3,41 @@
 namespace vintrel::settings_ids {
 
 enum : int {
-  // The thirteen option boxes, in the order the load step reads their keys.
-  re = 300,
-  pe = 301,
-  ce = 302,
-  ne = 303,
-  je = 304,
-  ze = 305,
-  ke = 306,
-  le = 307,
-  se = 308,
-  qe = 309,
-  ie = 310,
-  we = 311,
-  ge = 312,
+  // The option boxes, one for each row of the option table and in its order.
+  fillBackgroundBox = 300,
+  loadIntoMemoryBox,
+  hideCursorBox,
+  noFrameSkipBox,
+  keepPlayingUnfocusedBox,
+  waveOutBox,
+  noMultithreadedDevicesBox,
+  loopForeverBox,
+  summaryAfterPlayBox,
+  liveStatisticsBox,
+  alwaysOnTopBox,
+  fullScreenBox,
+  noBufferBox,
 
-  de1 = 320,  // display mode
-  fe = 321,   // frame rate
-  de2 = 322,  // colour depth, always disabled
-  ee = 323,   // memory, always disabled
+  displayModeList = 320,
+  frameRateList = 321,
+  colourDepthList = 322,  // always disabled
+  memoryList = 323,       // always disabled
 
-  Frame1 = 330,
-  Frame2 = 331,
-  Frame3 = 332,
-  Frame4 = 333,
+  performanceGroup = 330,
+  statisticsGroup = 331,
+  appearanceGroup = 332,
+  displayGroup = 333,
 
-  Command1 = 340,  // "Ассоциировать"
-  Command2 = 341,  // "OK"
-  Command3 = 342,  // "Отвязаться"
+  associateButton = 340,
+  okButton = 341,
+  dissociateButton = 342,
+
+  memoryLimitLabel = 351,
+  displayModeLabel = 352,
+  colourDepthLabel = 353,
+  memoryUnitLabel = 355,
+  frameRateLabel = 356,
+  fpsUnitLabel = 357,
 };
-
-// LabelN of the settings window has the identifier 350 + N.
-constexpr int Label(int n) { return 350 + n; }
 
 }  // namespace vintrel::settings_ids

@@ -2,35 +2,43 @@
 
 #include <windows.h>
 
-#include "common/app_error.h"
-#include "settings/settings_values.h"
 #include "settings/stored_number.h"
 #include "ui/unique_handle.h"
 
-namespace vintrel::BinkHint {
+namespace vintrel::ini {
+namespace {
 
-std::wstring ReadIni(const std::wstring& section, const std::wstring& key,
-                     const std::wstring& file) {
+// The bare name makes the profile functions use the Windows directory.
+constexpr wchar_t kFileName[] = L"vintrel.ini";
+constexpr wchar_t kSection[] = L"main";
+
+// Opens the file as the profile functions do, with their sharing, and gives
+// the system's error code when that was refused; 0 when the file opened or
+// is missing. Nothing is read or written.
+DWORD Refusal(const std::wstring& path, DWORD access) {
+  const ui::UniqueFile file(::CreateFileW(path.c_str(), access,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (file)
+    return 0;
+  const DWORD error = ::GetLastError();
+  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? 0 : error;
+}
+
+}  // namespace
+
+std::wstring Read(const std::wstring& key) {
   wchar_t buffer[kLongestStoredText + 1] = {};
-  const DWORD n = ::GetPrivateProfileStringW(section.c_str(), key.c_str(), L"", buffer,
-                                             kLongestStoredText + 1, file.c_str());
+  const DWORD n = ::GetPrivateProfileStringW(kSection, key.c_str(), L"", buffer,
+                                             kLongestStoredText + 1, kFileName);
   return std::wstring(buffer, n);
 }
 
-bool WriteIni(const std::wstring& section, const std::wstring& key, const std::wstring& value,
-              const std::wstring& file) {
-  return ::WritePrivateProfileStringW(section.c_str(), key.c_str(), value.c_str(), file.c_str());
+bool Write(const std::wstring& key, const std::wstring& value) {
+  return ::WritePrivateProfileStringW(kSection, key.c_str(), value.c_str(), kFileName);
 }
 
-std::wstring ReadSetting(const std::wstring& key) {
-  return ReadIni(kIniSection, key, kIniFileName);
-}
-
-bool WriteSetting(const std::wstring& key, const std::wstring& value) {
-  return WriteIni(kIniSection, key, value, kIniFileName);
-}
-
-std::wstring SettingsFilePath() {
+std::wstring FilePath() {
   wchar_t folder[MAX_PATH] = {};
   const UINT length = ::GetWindowsDirectoryW(folder, MAX_PATH);
   if (length == 0 || length >= MAX_PATH)
@@ -38,43 +46,20 @@ std::wstring SettingsFilePath() {
   std::wstring path(folder, length);
   if (path.back() != L'\\')
     path += L'\\';
-  return path + kIniFileName;
+  return path + kFileName;
 }
 
-namespace {
-
-// Opens the file as the profile functions do, with their sharing, and tells
-// whether it opened or was missing; nothing is read or written.
-enum class Opened { yes, missing, refused };
-Opened TryOpen(const std::wstring& path, DWORD access) {
-  const ui::UniqueFile file(::CreateFileW(path.c_str(), access,
-                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (file)
-    return Opened::yes;
-  const DWORD error = ::GetLastError();
-  return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? Opened::missing
-                                                                        : Opened::refused;
-}
-
-}  // namespace
-
-void CheckSettingsFileReadable() {
-  const std::wstring path = SettingsFilePath();
+std::optional<Failure> CheckReadable() {
+  const std::wstring path = FilePath();
   // Without a path there is nowhere to look; the profile functions decide.
-  if (!path.empty() && TryOpen(path, GENERIC_READ) == Opened::refused)
-    throw errors::SettingsFileUnavailable(path);
+  if (const DWORD error = path.empty() ? 0 : Refusal(path, GENERIC_READ))
+    return Failure{FailureKind::settingsFileUnavailable, error, path};
+  return std::nullopt;
 }
 
-bool SettingsFileWritable() {
-  const std::wstring path = SettingsFilePath();
-  return path.empty() || TryOpen(path, GENERIC_WRITE) != Opened::refused;
+bool Writable() {
+  const std::wstring path = FilePath();
+  return path.empty() || Refusal(path, GENERIC_WRITE) == 0;
 }
 
-bool RunSettingsRecovery() {
-  bool written = true;
-  for (const auto& [key, value] : kRecoveryValues) written = WriteSetting(key, value) && written;
-  return written;
-}
-
-}  // namespace vintrel::BinkHint
+}  // namespace vintrel::ini

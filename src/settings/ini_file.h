@@ -1,39 +1,34 @@
 #pragma once
+#include <optional>
 #include <string>
 
-// The settings file, one key at a time through the profile functions; the
-// bare file name puts it in the Windows directory. Nothing is cached.
-namespace vintrel::BinkHint {
+#include "common/failure.h"
 
-std::wstring ReadIni(const std::wstring& section, const std::wstring& key,
-                     const std::wstring& file);
+// The settings file "vintrel.ini", section "main", one key at a time through
+// the profile functions; the bare file name puts it in the Windows directory.
+// Nothing is cached.
+namespace vintrel::ini {
+
+// The text under `key`; empty when there is none.
+std::wstring Read(const std::wstring& key);
 // False when the system refused the write. The loads and the settings
 // window deliberately go on after one: it leaves the old file, and the
 // start-up's recovery covers a broken file. Only a rewrite the user asked
 // for looks, so as not to report it done when it was not.
-bool WriteIni(const std::wstring& section, const std::wstring& key, const std::wstring& value,
-              const std::wstring& file);
-
-// Shorthands for section "main" of "vintrel.ini".
-std::wstring ReadSetting(const std::wstring& key);
-bool WriteSetting(const std::wstring& key, const std::wstring& value);
+bool Write(const std::wstring& key, const std::wstring& value);
 
 // The file's full path in the Windows directory; empty when that is unknown.
-std::wstring SettingsFilePath();
+std::wstring FilePath();
 
 // The profile functions read a file they cannot open as if it were empty,
-// which would pass for a missing file and bring on the recovery. Throws
-// errors::SettingsFileUnavailable() when the file is there but cannot be read
-// (held without sharing by another program, or no right to read it).
-void CheckSettingsFileReadable();
+// which would pass for a missing file and bring on the recovery. A failure
+// (settingsFileUnavailable) when the file is there but cannot be read: held
+// without sharing by another program, or no right to read it.
+std::optional<Failure> CheckReadable();
 
 // Whether the file could be written now: false when it is read-only, held
 // by another program or closed to this user. A missing file counts as
 // writable; the write itself then tells.
-bool SettingsFileWritable();
+bool Writable();
 
-// Rewrites the fifteen keys with their defaults (everything but "fe").
-// False when any write was refused.
-bool RunSettingsRecovery();
-
-}  // namespace vintrel::BinkHint
+}  // namespace vintrel::ini

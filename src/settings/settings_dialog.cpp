@@ -4,12 +4,14 @@
 
 #include <string>
 
+#include "common/failure.h"
+#include "dialogs/message_box.h"
 #include "res/settings_dialog_ids.h"
-#include "settings/settings_file.h"
 #include "settings/settings_layout.h"
 #include "shell/file_association.h"
 #include "ui/controls.h"
-#include "ui/modal.h"
+#include "ui/dialog.h"
+#include "ui/system_error.h"
 #include "ui/system_library.h"
 
 namespace vintrel {
@@ -17,119 +19,120 @@ namespace {
 
 using namespace settings_ids;
 
-// Index into kOptions, or -1.
-int OptionIndexById(int id) {
-  for (size_t i = 0; i < kOptions.size(); ++i) {
-    if (kOptions[i].controlId == id)
-      return static_cast<int>(i);
-  }
-  return -1;
-}
-
-class SettingsDialog : public ui::ModalWindow {
+class SettingsDialog : public ui::ModalDialog {
  public:
   SettingsDialog(const ui::ProgramIcons& icons, Options& options)
       : icons_(icons), options_(options) {}
 
   bool Show(HWND owner) {
-    const Frame frame{L"VintrelSettingsWindow",
-                      WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                      WS_EX_TOOLWINDOW,
-                      owner,
-                      settings_layout::kClientWidthTwips,
-                      settings_layout::kClientHeightTwips,
-                      icons_.program.get(),
-                      icons_.programSmall.get()};
-    if (!Create(frame))
-      return false;
-    ::SetWindowTextW(hwnd(), settings_layout::kCaption);
-    controls_.Build(hwnd(), settings_layout::Controls());
-    UseClassicFrames();
-    FillLists();
-    for (size_t i = 0; i < kOptions.size(); ++i) {
-      ::SendMessageW(Item(kOptions[i].controlId), BM_SETCHECK,
-                     static_cast<WPARAM>(options_.states[i]), 0);
-    }
-    RunModal();
-    return true;
+    return Run(owner, {settings_layout::kCaption, WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                       WS_EX_TOOLWINDOW, settings_layout::kClientWidthTwips,
+                       settings_layout::kClientHeightTwips, settings_layout::Controls(),
+                       icons_.program.get(), icons_.programSmall.get()}) != -1;
   }
 
  protected:
-  HWND InitialFocus() const override { return Item(pe); }
+  bool OnInit() override {
+    UseClassicFrames();
+    FillLists();
+    for (std::size_t row = 0; row < kOptions.size(); ++row) SetCheck(row);
+    ::SetFocus(Item(loadIntoMemoryBox));
+    return false;
+  }
 
-  void OnCommand(int id, int code, HWND control) override {
-    // Menus, accelerators and the dialog manager's Enter and Escape come
-    // without a control; this window has no default or cancel button.
-    if (!control)
-      return;
-    if (const int index = OptionIndexById(id); index >= 0) {
-      if (code == BN_CLICKED)
-        OnOptionClicked(static_cast<size_t>(index));
-      return;
-    }
+  bool OnCommand(int id, int code, HWND control) override {
     // Typing stores at once; a choice from the list waits for the close.
     // The texts set while the window is built, before it is shown, are not
     // the user's typing.
-    const bool typed = code == CBN_EDITCHANGE && ::IsWindowVisible(hwnd());
-    switch (id) {
-      case de1:
-        if (typed) {
-          options_.displayText = ui::WindowText(control);
-          settings_file::StoreDisplay(options_);
-        }
+    if (code != CBN_EDITCHANGE || !::IsWindowVisible(hwnd()))
+      return ModalDialog::OnCommand(id, code, control);
+    if (id == displayModeList) {
+      options_.displayText = ui::WindowText(control);
+      options_.StoreDisplay();
+    } else if (id == frameRateList) {
+      options_.frameRateText = ui::WindowText(control);
+      options_.StoreFrameRate();
+    }
+    return true;
+  }
+
+  bool OnButtonClicked(int id, HWND control) override {
+    if (const auto row = OptionRowOfBox(id)) {
+      OnOptionClicked(*row);
+    } else if (id == associateButton) {
+      const AssociationOutcome outcome = RegisterBikAssociation();
+      ShowOutcome(outcome, RegisteredMessage(outcome));
+    } else if (id == dissociateButton) {
+      ShowOutcome(RemoveBikAssociation(), kDissociatedMessage);
+    } else if (id == okButton) {
+      Close();
+    } else {
+      return ModalDialog::OnButtonClicked(id, control);
+    }
+    return true;
+  }
+
+  // The window has neither a default nor a cancel button, so Enter (off a
+  // push button) and Esc leave it open.
+  void OnOK() override {}
+  void OnCancel() override {}
+
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) override {
+    switch (message) {
+      // The close box closes as "OK" does; the dialog manager would make it
+      // an Esc.
+      case WM_CLOSE:
+        Close();
         break;
-      case fe:
-        if (typed) {
-          options_.frameRateText = ui::WindowText(control);
-          settings_file::StoreFrameRate(options_);
-        }
-        break;
-      case Command1:
-        if (code == BN_CLICKED)
-          RegisterBikAssociation(icons_.program.get());
-        break;
-      case Command3:
-        if (code == BN_CLICKED)
-          RemoveBikAssociation(icons_.program.get());
-        break;
-      case Command2:
-        if (code == BN_CLICKED)
-          OnClose();
+      // The session ends without closing the window; the process goes when
+      // this returns, so the close step runs now.
+      case WM_ENDSESSION:
+        if (!wParam)
+          return false;
+        StoreLists();
         break;
       default:
-        break;
+        return false;
     }
-  }
-
-  // "OK" and the close box alike: the close step, then the owner again.
-  void OnClose() override {
-    StoreLists();
-    EndModal();
-  }
-
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-    // The session ends without closing the window; the process goes when
-    // this returns, so the close step runs now.
-    if (message == WM_ENDSESSION && wParam) {
-      StoreLists();
-      return 0;
-    }
-    return ModalWindow::HandleMessage(message, wParam, lParam);
+    result = 0;
+    return true;
   }
 
  private:
-  void StoreLists() {
-    options_.displayText = ui::WindowText(Item(de1));
-    options_.frameRateText = ui::WindowText(Item(fe));
-    settings_file::Save(options_);
+  void Close() {
+    StoreLists();
+    End(IDOK);
   }
 
-  void OnOptionClicked(size_t index) {
+  void StoreLists() {
+    options_.displayText = ui::WindowText(Item(displayModeList));
+    options_.frameRateText = ui::WindowText(Item(frameRateList));
+    options_.Save();
+  }
+
+  void SetCheck(std::size_t row) {
+    ::SendMessageW(Item(kOptions[row].boxId), BM_SETCHECK,
+                   static_cast<WPARAM>(options_.states[row]), 0);
+  }
+
+  void OnOptionClicked(std::size_t row) {
     // The greyed state only ever comes from the file; a click leaves it checked.
-    int& state = options_.states[index];
+    int& state = options_.states[row];
     state = state == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
-    ::SendMessageW(Item(kOptions[index].controlId), BM_SETCHECK, static_cast<WPARAM>(state), 0);
-    settings_file::StoreState(options_, index);
+    SetCheck(row);
+    options_.StoreBox(row);
+  }
+
+  // The association's confirmation, or what failed, over this window.
+  void ShowOutcome(const AssociationOutcome& outcome, const std::wstring& confirmation) const {
+    HICON icon = icons_.program.get();
+    if (!outcome.failure) {
+      ShowProgramMessage(confirmation, kAssociationTitle, icon);
+      return;
+    }
+    const Failure& failure = *outcome.failure;
+    ShowProgramMessage(FailureText(failure, ui::SystemErrorText(failure.systemCode)), kErrorTitle,
+                       icon);
   }
 
   void UseClassicFrames() {
@@ -148,8 +151,8 @@ class SettingsDialog : public ui::ModalWindow {
   void FillLists() {
     const std::wstring texts[] = {options_.displayText, options_.frameRateText, kColourDepthText,
                                   kMemoryText};
-    const int ids[] = {de1, fe, de2, ee};
-    for (size_t i = 0; i < std::size(ids); ++i) {
+    const int ids[] = {displayModeList, frameRateList, colourDepthList, memoryList};
+    for (std::size_t i = 0; i < std::size(ids); ++i) {
       HWND list = Item(ids[i]);
       for (const wchar_t* entry : settings_layout::ListEntries(ids[i]))
         ::SendMessageW(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry));
@@ -159,7 +162,6 @@ class SettingsDialog : public ui::ModalWindow {
 
   const ui::ProgramIcons& icons_;
   Options& options_;
-  ui::ControlSet controls_;
 };
 
 }  // namespace

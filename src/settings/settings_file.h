@@ -1,51 +1,40 @@
 #pragma once
-// The options and their file, "vintrel.ini" in the Windows directory: read at
-// every load, each change written as it is made, the two lists at the close.
-#include <cstddef>
-#include <string>
-#include <utility>
+// The options' file, "vintrel.ini" in the Windows directory: the steps of
+// Options (Load, Save and the stores of single changes, settings_file.cpp),
+// and the recovery.
+//
+// When each step reads and writes is part of what the stored file is, so it
+// stays as it has always been:
+// - the load reads the boxes in the rows' order, then "de", then
+//   "fe", and writes back at once what it applied, in its normal form: "1"
+//   for a checked box (a cleared one is the box's first state, a greyed one
+//   is never stored), the index for a display mode ("11" for "011"), the
+//   entry for a frame rate; a file edited by hand is mended by the next load;
+// - a click on a box and a whole list entry typed are stored at once; a
+//   choice from a list waits for the close, which writes "fe" and then "de",
+//   so a file missing them gets them in that order, after the recovery's;
+// - the recovery writes the boxes, "ee" and "de", and leaves "fe" to the
+//   next close.
+#include <optional>
 
-#include "common/app_error.h"
+#include "common/failure.h"
 #include "settings/settings_values.h"
 
 namespace vintrel::settings_file {
 
-// A stored value that cannot be applied, from a file that could be read:
-// the value's own error, and its key.
-class ValueError : public AppError {
- public:
-  ValueError(const AppError& error, std::wstring key) : AppError(error), key_(std::move(key)) {}
-  const std::wstring& key() const noexcept { return key_; }
+// Whether a load stopped at a value that cannot be applied, in a file that
+// could be read; the failure's object is then the value's key.
+inline bool IsValueFailure(const Failure& failure) {
+  return failure.kind != FailureKind::settingsFileUnavailable;
+}
 
- private:
-  std::wstring key_;
-};
+// Start-up's load: Load(), then the boxes read once more, as start-up has
+// always done; the second read finds what the first one left and stores
+// nothing.
+std::optional<Failure> LoadAtStart(Options& options);
 
-// The load step: the thirteen boxes, then "de" and "fe", into a fresh
-// `options`. A stored value that is not in its normal form but means a box
-// state or a list entry is written back at once in that form. Throws
-// ValueError at the first value that cannot be applied; `options` then holds
-// what was read before it and the designed values after. A file that is there
-// but cannot be read throws AppError before anything is read.
-void Load(Options& options);
-
-// What the user may choose after a ValueError: the recovery's values written
-// over the file, then the load from the file as written, so that nothing is
-// reported done that the file does not hold. Throws
-// errors::SettingsFileUnavailable() when a write was refused, else what the
-// load throws.
-void RewriteAndLoad(Options& options);
-
-// The thirteen boxes once more, as start-up assigns them after the load.
-void LoadStates(Options& options);
-
-// The close step: "fe", then "de", each only when its text is a list entry.
-void Save(const Options& options);
-
-// What a click on box `index` (of kOptions) stores: nothing for a greyed box.
-void StoreState(const Options& options, std::size_t index);
-// What typing in a list stores: its text, when it is an entry.
-void StoreDisplay(const Options& options);
-void StoreFrameRate(const Options& options);
+// Rewrites the keys of kRecoveryFile. A failure naming the file when
+// any write was refused.
+std::optional<Failure> Recover();
 
 }  // namespace vintrel::settings_file

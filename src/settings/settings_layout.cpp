@@ -15,15 +15,12 @@ using ui::ControlSpec;
 using ui::kDisabled;
 using ui::TwipsRect;
 
-// An option box takes its caption and tooltip from the option table, so the
-// texts the window shows and the keys it stores cannot drift apart.
+// An option box takes its caption and tooltip from its row of the option
+// table, so the texts the window shows and the keys it stores cannot drift
+// apart; an id that is no option's box does not compile.
 constexpr ControlSpec Box(int id, TwipsRect rect, int container, int tab) {
-  for (const OptionSpec& option : kOptions) {
-    if (option.controlId == id) {
-      return {id, ControlKind::checkBox, option.caption, option.tooltip, rect, container, tab};
-    }
-  }
-  throw "not an option box";  // rejected at compile time
+  const Option& option = kOptions.at(OptionRowOfBox(id).value());
+  return {id, ControlKind::checkBox, option.caption, option.tooltip, rect, container, tab};
 }
 
 constexpr ControlKind kLabel = ControlKind::label;
@@ -34,47 +31,48 @@ constexpr ControlKind kButton = ControlKind::button;
 // Three departures from the window's drawing, all of a few pixels: boxes
 // stacked 240 twips apart are at most 240 high (two-line ones 360), and
 // "Разрешение" ends where its list begins, so no two controls share a pixel
-// at any DPI; "fe", "ee" and "ze" are wider (and the units after the two
-// lists move right with them), so "Максимум" and the closing bracket of
-// "ze" are not cut off in the 8-point dialog font.
+// at any DPI; the frame-rate and memory lists and the waveOut box are wider
+// (and the units after the two lists move right with them), so "Максимум"
+// and the box's closing bracket are not cut off in the 8-point dialog font.
 // clang-format off
 constexpr ControlSpec kControls[] = {
-  // id         kind    text                        tooltip             left, top, width, height  container tab flags
-  {Frame1,      kFrame, L"Производительность:",     nullptr,            {120, 0, 6135, 3135},     0,      2},
-  // pe and fe belong to the window but sit in the frame's top rows.
-  Box(pe,                                                               {240, 240, 2228, 255},    0,      0),
-  Box(ge,                                                               {2400, 240, 3615, 255},   Frame1, 4),
-  {Label(6),    kLabel, L"Задать количество кадров", kFrameRateTooltip, {480, 600, 2055, 255},    Frame1, 25},
-  {fe,          kList,  kFrameRateInitialText,      kFrameRateTooltip,  {2760, 600, 1320, 315},   0,      1},
-  {Label(7),    kLabel, L"fps",                     nullptr,            {4080, 600, 375, 255},    Frame1, 26},
-  {Label(1),    kLabel, L"Использовать только...",  nullptr,            {720, 960, 1815, 255},    Frame1, 22, kDisabled},
-  {ee,          kList,  kMemoryText,                nullptr,            {2640, 960, 1320, 315},   Frame1, 24, kDisabled},
-  {Label(5),    kLabel, L"Мегов памяти.",           nullptr,            {4080, 960, 1215, 255},   Frame1, 23, kDisabled},
-  Box(ce,                                                               {120, 1320, 4455, 240},   Frame1, 10),
-  Box(ne,                                                               {120, 1560, 5895, 360},   Frame1, 6),
-  Box(je,                                                               {120, 1920, 3855, 240},   Frame1, 7),
-  Box(ze,                                                               {120, 2160, 5895, 240},   Frame1, 3),
-  Box(ke,                                                               {120, 2400, 3855, 360},   Frame1, 5),
-  Box(le,                                                               {120, 2760, 3255, 255},   Frame1, 14),
+  // id              kind     text                         tooltip                   left, top, width, height  container         tab flags
+  {performanceGroup, kFrame,  L"Производительность:",      nullptr,                  {120, 0, 6135, 3135},     0,                2},
+  // The load-into-memory box and the frame-rate list belong to the window but
+  // sit in the frame's top rows.
+  Box(loadIntoMemoryBox,                                                             {240, 240, 2228, 255},    0,                0),
+  Box(noBufferBox,                                                                   {2400, 240, 3615, 255},   performanceGroup, 4),
+  {frameRateLabel,   kLabel,  L"Задать количество кадров", kFrameRateTooltip,        {480, 600, 2055, 255},    performanceGroup, 25},
+  {frameRateList,    kList,   kFrameRateInitialText,       kFrameRateTooltip,        {2760, 600, 1320, 315},   0,                1},
+  {fpsUnitLabel,     kLabel,  L"fps",                      nullptr,                  {4080, 600, 375, 255},    performanceGroup, 26},
+  {memoryLimitLabel, kLabel,  L"Использовать только...",   nullptr,                  {720, 960, 1815, 255},    performanceGroup, 22, kDisabled},
+  {memoryList,       kList,   kMemoryText,                 nullptr,                  {2640, 960, 1320, 315},   performanceGroup, 24, kDisabled},
+  {memoryUnitLabel,  kLabel,  L"Мегов памяти.",            nullptr,                  {4080, 960, 1215, 255},   performanceGroup, 23, kDisabled},
+  Box(hideCursorBox,                                                                 {120, 1320, 4455, 240},   performanceGroup, 10),
+  Box(noFrameSkipBox,                                                                {120, 1560, 5895, 360},   performanceGroup, 6),
+  Box(keepPlayingUnfocusedBox,                                                       {120, 1920, 3855, 240},   performanceGroup, 7),
+  Box(waveOutBox,                                                                    {120, 2160, 5895, 240},   performanceGroup, 3),
+  Box(noMultithreadedDevicesBox,                                                     {120, 2400, 3855, 360},   performanceGroup, 5),
+  Box(loopForeverBox,                                                                {120, 2760, 3255, 255},   performanceGroup, 14),
 
-  {Frame2,      kFrame, L"Статистика:",             nullptr,            {120, 3240, 3855, 855},   0,      8},
-  Box(se,                                                               {120, 240, 3615, 240},    Frame2, 9),
-  Box(qe,                                                               {120, 480, 2535, 255},    Frame2, 11),
+  {statisticsGroup,  kFrame,  L"Статистика:",              nullptr,                  {120, 3240, 3855, 855},   0,                8},
+  Box(summaryAfterPlayBox,                                                           {120, 240, 3615, 240},    statisticsGroup,  9),
+  Box(liveStatisticsBox,                                                             {120, 480, 2535, 255},    statisticsGroup,  11),
 
-  {Frame3,      kFrame, L"Внешний вид:",            nullptr,            {4080, 3240, 2175, 855},  0,      12},
-  Box(ie,                                                               {120, 240, 1815, 255},    Frame3, 13),
+  {appearanceGroup,  kFrame,  L"Внешний вид:",             nullptr,                  {4080, 3240, 2175, 855},  0,                12},
+  Box(alwaysOnTopBox,                                                                {120, 240, 1815, 255},    appearanceGroup,  13),
 
-  {Frame4,      kFrame, L"Дисплей:",                nullptr,            {120, 4200, 6135, 975},   0,      15},
-  {Label(2),    kLabel, L"Разрешение",              kDisplayTooltip,    {120, 240, 1080, 255},    Frame4, 18},
-  {de1,         kList,  kDisplayInitialText,        kDisplayTooltip,    {1200, 240, 1935, 315},   Frame4, 16},
-  Box(we,                                                               {3240, 240, 2295, 255},   Frame4, 20),
-  {Label(3),    kLabel, L"Цвета",                   nullptr,            {120, 600, 735, 255},     Frame4, 19, kDisabled},
-  {de2,         kList,  kColourDepthText,           nullptr,            {1200, 600, 1935, 315},   Frame4, 17, kDisabled},
-  Box(re,                                                               {3240, 600, 2655, 255},   Frame4, 21),
+  {displayGroup,     kFrame,  L"Дисплей:",                 nullptr,                  {120, 4200, 6135, 975},   0,                15},
+  {displayModeLabel, kLabel,  L"Разрешение",               kDisplayTooltip,          {120, 240, 1080, 255},    displayGroup,     18},
+  {displayModeList,  kList,   kDisplayInitialText,         kDisplayTooltip,          {1200, 240, 1935, 315},   displayGroup,     16},
+  Box(fullScreenBox,                                                                 {3240, 240, 2295, 255},   displayGroup,     20),
+  {colourDepthLabel, kLabel,  L"Цвета",                    nullptr,                  {120, 600, 735, 255},     displayGroup,     19, kDisabled},
+  {colourDepthList,  kList,   kColourDepthText,            nullptr,                  {1200, 600, 1935, 315},   displayGroup,     17, kDisabled},
+  Box(fillBackgroundBox,                                                             {3240, 600, 2655, 255},   displayGroup,     21),
 
-  {Command1,    kButton, L"Ассоциировать",          nullptr,            {240, 5400, 2775, 255},   0,      28},
-  {Command3,    kButton, L"Отвязаться",             nullptr,            {3360, 5400, 2775, 255},  0,      29},
-  {Command2,    kButton, L"OK",                     L"Закрыть окно настроек", {120, 5760, 6135, 255}, 0,  27},
+  {associateButton,  kButton, L"Ассоциировать",            nullptr,                  {240, 5400, 2775, 255},   0,                28},
+  {dissociateButton, kButton, L"Отвязаться",               nullptr,                  {3360, 5400, 2775, 255},  0,                29},
+  {okButton,         kButton, L"OK",                       L"Закрыть окно настроек", {120, 5760, 6135, 255},   0,                27},
 };
 // clang-format on
 
@@ -98,13 +96,13 @@ std::span<const ui::ControlSpec> Controls() {
 
 std::span<const wchar_t* const> ListEntries(int id) {
   switch (id) {
-    case de1:
+    case displayModeList:
       return kDisplayTexts;
-    case fe:
+    case frameRateList:
       return kFrameRateTexts;
-    case de2:
+    case colourDepthList:
       return kColourDepthEntries;
-    case ee:
+    case memoryList:
       return kMemoryEntries;
     default:
       return {};

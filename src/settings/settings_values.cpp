@@ -4,18 +4,9 @@
 
 namespace vintrel {
 
-int Options::State(std::wstring_view key) const {
-  for (size_t i = 0; i < kOptions.size(); ++i) {
-    if (key == kOptions[i].key)
-      return states[i];
-  }
-  return 0;
-}
-
 int CheckBoxState(int16_t stored) {
-  if (stored < 0 || stored > 2) {
+  if (stored < 0 || stored > 2)
     throw errors::InvalidPropertyValue();
-  }
   return stored;
 }
 
@@ -32,55 +23,47 @@ std::optional<std::wstring> StoredTextForState(int state) {
 
 std::optional<int> DisplayIndexForText(std::wstring_view text) {
   for (const DisplayEntry& entry : kDisplayEntries) {
-    if (text == entry.text) {
+    if (text == entry.text)
       return entry.index;
-    }
   }
   return std::nullopt;
 }
 
-const wchar_t* DisplayTextForIndex(int index) {
-  for (const DisplayEntry& entry : kDisplayEntries) {
-    if (entry.index == index) {
-      return entry.text;
-    }
-  }
-  return nullptr;
-}
-
 std::optional<std::wstring> DisplayStoredForText(std::wstring_view text) {
   const std::optional<int> index = DisplayIndexForText(text);
-  if (!index) {
+  if (!index)
     return std::nullopt;
-  }
   return std::to_wstring(*index);
 }
 
 std::optional<std::wstring> DisplayTextForStored(std::wstring_view stored) {
   const double value = ToNumber(stored);
-  for (int index = 13; index >= 0; --index) {
-    if (value == index) {
-      return DisplayTextForIndex(index);
-    }
+  for (const DisplayEntry& entry : kDisplayEntries) {
+    if (value == entry.index)
+      return entry.text;
   }
   return std::nullopt;
 }
 
+const FrameRateEntry* FrameRateForText(std::wstring_view text) {
+  for (const FrameRateEntry& entry : kFrameRateEntries) {
+    if (text == entry.text)
+      return &entry;
+  }
+  return nullptr;
+}
+
 std::optional<std::wstring> FrameRateTextForStored(std::wstring_view stored) {
   for (const FrameRateEntry& entry : kFrameRateEntries) {
-    if (stored == entry.stored) {
+    if (stored == entry.stored)
       return entry.text;
-    }
   }
   return std::nullopt;
 }
 
 std::optional<std::wstring> FrameRateStoredForText(std::wstring_view text) {
-  for (const FrameRateEntry& entry : kFrameRateEntries) {
-    if (text == entry.text) {
-      return entry.stored;
-    }
-  }
+  if (const FrameRateEntry* entry = FrameRateForText(text))
+    return entry->stored;
   return std::nullopt;
 }
 

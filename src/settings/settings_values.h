@@ -1,66 +1,22 @@
 #pragma once
+// What the settings window shows, what the file stores for it, and the rules
+// between the two.
 #include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "res/settings_dialog_ids.h"
+#include "common/failure.h"
+#include "settings/options.h"
 #include "settings/stored_number.h"
 
 namespace vintrel {
 
-// The bare name makes the profile functions use the Windows directory.
-inline constexpr const wchar_t* kIniFileName = L"vintrel.ini";
-inline constexpr const wchar_t* kIniSection = L"main";
-
 inline constexpr const wchar_t* kDisplayKey = L"de";
 inline constexpr const wchar_t* kFrameRateKey = L"fe";
-
-// One on/off playback option: its key is also the name of its check box.
-struct OptionSpec {
-  const wchar_t* key;
-  int controlId;
-  const wchar_t* caption;
-  const wchar_t* tooltip;
-};
-
-// In the order in which the loads read them.
-inline constexpr std::array<OptionSpec, 13> kOptions{{
-    {L"re", settings_ids::re, L"Заполнить экран бэкграундом",
-     L"Неиспользуемая часть экрна заполнится монотонным цветом"},
-    {L"pe", settings_ids::pe, L"Загрузка видео в память",
-     L"Это только для тех, у кого памяти немерянно. Остальным этот параметр лучше не включать"},
-    {L"ce", settings_ids::ce, L"Спрятать курсор во время воспроизведения",
-     L"Прячет курсор с глаз долой"},
-    {L"ne", settings_ids::ne,
-     L"Не пропускать необработанные кадры (требует большой мощности компьютера)",
-     L"Только на Athlon XP!"},
-    {L"je", settings_ids::je, L"Не останавливаться, когда пропадает фокус",
-     L"Иногда полезно, когда хочешь смотреть кино в окне и работать с чем-то другим :)"},
-    {L"ze", settings_ids::ze, L"Использовать waveOut вместо DirectSound (для совместимости)",
-     L"Только при возникновении неполадок!"},
-    {L"ke", settings_ids::ke, L"Не использовать многопоточные устройства (для совместимости)",
-     L"На некоторых компьютерах это избавит от проблем"},
-    {L"le", settings_ids::le, L"Повторять бесконечно (для маньяков)",
-     L"Проигрываемый вами ролик будет повторяться бесконечно"},
-    {L"se", settings_ids::se, L"Показать резюме после воспроизведения",
-     L"После воспроизведения будет выдана статистика видео и его формат"},
-    {L"qe", settings_ids::qe, L"Показать другую статистику",
-     L"Отображение статистики по кадрам в реальном времени. Полезно для оверлокеров"},
-    {L"ie", settings_ids::ie, L"Поверх других окон", L"Окно видео будет поверх остальных"},
-    {L"we", settings_ids::we, L"Во весь экран", L"Картинка будет растягваться под размеры экрана"},
-    {L"ge", settings_ids::ge, L"Не загружать в буфер (быстрый просмотр)",
-     L"Позволяет использовать меньше памяти. Использовать только для совместимости"},
-}};
-
-inline constexpr std::array<const wchar_t*, kOptions.size()> kOptionKeys = [] {
-  std::array<const wchar_t*, kOptions.size()> keys{};
-  for (size_t i = 0; i < kOptions.size(); ++i) {
-    keys[i] = kOptions[i].key;
-  }
-  return keys;
-}();
+// The memory list's key, which only the recovery writes.
+inline constexpr const wchar_t* kMemoryKey = L"ee";
 
 // A check box takes only 0 (cleared), 1 (checked) and 2 (greyed); any other
 // number throws errors::InvalidPropertyValue().
@@ -69,7 +25,8 @@ int CheckBoxState(int16_t stored);
 // What a check box state writes under its key: nothing for a greyed box.
 std::optional<std::wstring> StoredTextForState(int state);
 
-// Display mode: list entries in list order with the index stored under "de".
+// Display mode: list entries in list order with the index stored under "de"
+// and given to the player as "/D" and the index.
 struct DisplayEntry {
   const wchar_t* text;
   int index;
@@ -88,7 +45,7 @@ inline constexpr std::array<DisplayEntry, 14> kDisplayEntries{{
     {L"1024x768", 11},
     {L"1152x864", 12},
     {L"1280x1024", 13},
-    {L"В окне", 0},
+    {L"В окне", 0},  // the player's default, which needs no switch
 }};
 inline constexpr int kWindowedDisplayIndex = 0;
 inline constexpr const wchar_t* kDisplayInitialText = L"1024x768";
@@ -96,8 +53,6 @@ inline constexpr const wchar_t* kDisplayTooltip = L"Выбири разреше�
 
 // Exact, case-sensitive match against the list entries.
 std::optional<int> DisplayIndexForText(std::wstring_view text);
-// nullptr outside 0..13.
-const wchar_t* DisplayTextForIndex(int index);
 // The decimal text to store for a shown text, if it is a list entry.
 std::optional<std::wstring> DisplayStoredForText(std::wstring_view text);
 // Compares the stored text as a number with 13 down to 0, so "011" and "11.0"
@@ -105,28 +60,30 @@ std::optional<std::wstring> DisplayStoredForText(std::wstring_view text);
 // nullopt when no index is equal.
 std::optional<std::wstring> DisplayTextForStored(std::wstring_view stored);
 
-// Frame rate: list entries in list order with the text stored under "fe".
+// Frame rate: list entries in list order, the text stored under "fe", and
+// the player's switch.
 struct FrameRateEntry {
   const wchar_t* text;
   const wchar_t* stored;
+  const wchar_t* playerSwitch;
 };
 inline constexpr std::array<FrameRateEntry, 10> kFrameRateEntries{{
-    {L"5.0", L"5.0"},
-    {L"10.0", L"10.0"},
-    {L"15.0", L"15.0"},
-    {L"20.0", L"20.0"},
-    {L"25.0", L"25.0"},
-    {L"30.0", L"30.0"},
-    {L"40.0", L"40.0"},
-    {L"60.0", L"60.0"},
-    {L"Максимум", L"max"},
-    {L"Авто", L"auto"},
+    {L"5.0", L"5.0", L" /F5.0"},
+    {L"10.0", L"10.0", L" /F10.0"},
+    {L"15.0", L"15.0", L" /F15.0"},
+    {L"20.0", L"20.0", L" /F20.0"},
+    {L"25.0", L"25.0", L" /F25.0"},
+    {L"30.0", L"30.0", L" /F30.0"},
+    {L"40.0", L"40.0", L" /F40.0"},
+    {L"60.0", L"60.0", L" /F60.0"},
+    {L"Максимум", L"max", L" /F"},
+    {L"Авто", L"auto", L""},  // the file's own rate, the player's default
 }};
-inline constexpr const wchar_t* kMaximumFrameRate = L"max";
-inline constexpr const wchar_t* kAutoFrameRate = L"auto";
 inline constexpr const wchar_t* kFrameRateInitialText = L"Авто";
 inline constexpr const wchar_t* kFrameRateTooltip = L"Задаёт количество кадров в секунду";
 
+// The entry shown as `text`, compared exactly, letter case included.
+const FrameRateEntry* FrameRateForText(std::wstring_view text);
 // Both directions compare exactly, letter case included; never throw.
 std::optional<std::wstring> FrameRateTextForStored(std::wstring_view stored);
 std::optional<std::wstring> FrameRateStoredForText(std::wstring_view text);
@@ -139,40 +96,44 @@ inline constexpr std::array<const wchar_t*, 8> kMemoryEntries{L"5.0",  L"10.0", 
                                                               L"25.0", L"30.0", L"40.0", L"60.0"};
 inline constexpr const wchar_t* kMemoryText = L"Максимум";
 
-// What the recovery writes after a stored value failed to read, in this order.
-// The frame rate is left alone: the dialog's next close stores it.
+// What the recovery writes after a stored value failed to read, in this
+// order: each box's value in the rows' order, then the memory list's and the
+// display mode's ("1024x768"). The frame rate is left alone: the next close
+// stores it.
 struct StoredValue {
   const wchar_t* key;
   const wchar_t* value;
 };
-inline constexpr std::array<StoredValue, 15> kRecoveryValues{{
-    {L"re", L"1"},
-    {L"pe", L"0"},
-    {L"ce", L"1"},
-    {L"ne", L"0"},
-    {L"je", L"0"},
-    {L"ze", L"0"},
-    {L"ke", L"0"},
-    {L"le", L"0"},
-    {L"se", L"0"},
-    {L"qe", L"0"},
-    {L"ie", L"0"},
-    {L"we", L"0"},
-    {L"ge", L"0"},
-    {L"ee", L"0"},
-    {L"de", L"11"},
-}};
+inline constexpr auto kRecoveryFile = [] {
+  std::array<StoredValue, kOptions.size() + 2> file{};
+  for (std::size_t row = 0; row < kOptions.size(); ++row)
+    file[row] = {kOptions[row].key, kOptions[row].recoveryValue};
+  file[kOptions.size()] = {kMemoryKey, L"0"};
+  file[kOptions.size() + 1] = {kDisplayKey, L"11"};
+  return file;
+}();
 
 // The playback options, as the settings window shows them and the player's
 // switches are built from them: what the file holds once loaded.
 struct Options {
-  // In the order of kOptions: 0 cleared, 1 checked, 2 greyed.
+  // By row of kOptions: 0 cleared, 1 checked, 2 greyed.
   std::array<int, kOptions.size()> states{};
-  std::wstring displayText = kDisplayInitialText;      // of "de1"
-  std::wstring frameRateText = kFrameRateInitialText;  // of "fe"
+  std::wstring displayText = kDisplayInitialText;
+  std::wstring frameRateText = kFrameRateInitialText;
 
-  // The state of the option named `key`; 0 for a name that is none.
-  int State(std::wstring_view key) const;
+  // The file's steps (settings_file.h tells when each runs, and why).
+  // The load, into fresh options: the first value that cannot be applied
+  // ends it, as a failure naming its key, with what was read before it and
+  // the designed values after; a file that is there but cannot be read fails
+  // before anything is read.
+  std::optional<Failure> Load();
+  // The close: "fe", then "de", each only when its text is a list entry.
+  void Save() const;
+  // A click on the box of `row`: nothing for a greyed box.
+  void StoreBox(std::size_t row) const;
+  // Typing in a list: its text, when it is an entry.
+  void StoreDisplay() const;
+  void StoreFrameRate() const;
 };
 
 }  // namespace vintrel

@@ -48,9 +48,9 @@ void RemoveFrom(RegistryStore& store, ClassesRoot root, bool isAdministrator,
     if (error == kErrorSuccess || error == kErrorFileNotFound || !outcome.ok())
       return;
     const bool needsAdministrator = root == ClassesRoot::machine && !isAdministrator;
-    outcome = {
-        needsAdministrator ? AssociationFailure::administratorNeeded : AssociationFailure::registry,
-        error, key, root};
+    outcome.failure = {needsAdministrator ? FailureKind::dissociationNeedsAdministrator
+                                          : FailureKind::notDissociated,
+                       static_cast<unsigned long>(error), FullKeyName(root, key)};
   };
   for (const auto& key : kRemovalOrder) {
     if (key == kOpenWithKey) {
@@ -75,6 +75,12 @@ void RemoveFrom(RegistryStore& store, ClassesRoot root, bool isAdministrator,
 }
 
 }  // namespace
+
+std::wstring FullKeyName(ClassesRoot root, std::wstring_view key) {
+  std::wstring name = root == ClassesRoot::user ? L"HKEY_CURRENT_USER\\" : L"HKEY_LOCAL_MACHINE\\";
+  name.append(kClassesKey).append(L"\\").append(key);
+  return name;
+}
 
 std::wstring ProgramPath(std::wstring_view exePath) {
   const auto separator = exePath.find_last_of(L"\\/");
@@ -112,10 +118,12 @@ AssociationOutcome RegisterAssociation(RegistryStore& store, std::wstring_view p
   // The shell expands %1, %L, %* and %NAME% anywhere in the command, so such
   // a path would start some other program, or lose the file's name.
   if (programPath.find(L'%') != std::wstring_view::npos)
-    return {AssociationFailure::percentInPath, kErrorSuccess, {}, ClassesRoot::user};
+    return {Failure{FailureKind::percentInProgramPath, 0, std::wstring(programPath)}};
   for (const auto& value : AssociationValues(programPath)) {
-    if (const long error = store.WriteString(ClassesRoot::user, value))
-      return {AssociationFailure::registry, error, value.key, ClassesRoot::user};
+    if (const long error = store.WriteString(ClassesRoot::user, value)) {
+      return {Failure{FailureKind::notAssociated, static_cast<unsigned long>(error),
+                      FullKeyName(ClassesRoot::user, value.key)}};
+    }
   }
   const auto choice = store.UserChoiceProgId();
   AssociationOutcome outcome;

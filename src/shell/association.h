@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "common/failure.h"
+
 namespace vintrel {
 
 // Win32 error codes the association logic tells apart.
@@ -64,23 +66,24 @@ class RegistryStore {
   virtual std::optional<std::wstring> UserChoiceProgId() = 0;
 };
 
-enum class AssociationFailure {
-  none,
-  registry,             // a registry call failed: error, key and root say which
-  administratorNeeded,  // as registry, in the machine store, without administrator rights
-  percentInPath,        // the shell would expand the '%' of the program's path
-};
-
+// What a registration or a removal did: nothing failed, or the first
+// failure, with the system's code and the full name of the registry key
+// ("HKEY_CURRENT_USER\Software\Classes\.bik") where a call failed.
 struct AssociationOutcome {
-  AssociationFailure failure = AssociationFailure::none;
-  long error = kErrorSuccess;
-  std::wstring key;                      // the key that failed
-  ClassesRoot root = ClassesRoot::user;  // the store that failed
+  std::optional<Failure> failure;
   // Registered, but the user once chose another app for .bik files, and
   // Windows goes on opening them with it.
   bool otherAppChosen = false;
-  bool ok() const { return failure == AssociationFailure::none; }
+  bool ok() const { return !failure; }
 };
+
+// The title of the confirmations, and the confirmation of a removal.
+inline constexpr wchar_t kAssociationTitle[] = L"Интеграция";
+inline constexpr wchar_t kDissociatedMessage[] =
+    L"Программа больше не связана с файлами расширения *.bik";
+
+// "HKEY_LOCAL_MACHINE\Software\Classes\bik.video" for `key` of the machine store.
+std::wstring FullKeyName(ClassesRoot root, std::wstring_view key);
 
 // Writes the association values in order into the user's own store, which
 // needs no rights and serves nobody else; stops at the first failure and

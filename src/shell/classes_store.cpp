@@ -12,13 +12,6 @@ RegistryLocation Locate(ClassesRoot root, const std::wstring& key) {
           std::wstring(kClassesKey) + L"\\" + key};
 }
 
-std::wstring FullKeyName(ClassesRoot root, const std::wstring& key) {
-  const RegistryLocation location = Locate(root, key);
-  const wchar_t* rootName =
-      location.root == HKEY_CURRENT_USER ? L"HKEY_CURRENT_USER" : L"HKEY_LOCAL_MACHINE";
-  return std::wstring(rootName) + L"\\" + location.subKey;
-}
-
 long ClassesStore::WriteString(ClassesRoot root, const RegistryValue& value) {
   const RegistryLocation location = Locate(root, value.key);
   return Registry::WriteRegString(location.root, location.subKey, value.name, value.data);

@@ -19,15 +19,11 @@ class ClassesStore final : public RegistryStore {
   std::optional<std::wstring> UserChoiceProgId() override;
 };
 
-// The registry root and key path of `key` within a classes store, for the
-// calls and for telling the user which key failed.
+// The registry root and key path of `key` within a classes store.
 struct RegistryLocation {
   HKEY root;
   std::wstring subKey;
 };
 RegistryLocation Locate(ClassesRoot root, const std::wstring& key);
-// "HKEY_LOCAL_MACHINE\Software\Classes\bik.video",
-// "HKEY_CURRENT_USER\Software\Classes\.bik".
-std::wstring FullKeyName(ClassesRoot root, const std::wstring& key);
 
 }  // namespace vintrel

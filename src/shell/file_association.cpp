@@ -1,40 +1,16 @@
 #include "shell/file_association.h"
 
+#include <windows.h>
+
 #include <shlobj.h>
 
-#include <string>
-
-#include "dialogs/message_box.h"
 #include "shell/association.h"
 #include "shell/classes_store.h"
 #include "ui/program_location.h"
-#include "ui/system_error.h"
 #include "ui/system_library.h"
 
 namespace vintrel {
 namespace {
-
-constexpr wchar_t kIntegrationTitle[] = L"Интеграция";
-
-void ReportFailure(const AssociationOutcome& outcome, const wchar_t* whatFailed,
-                   const wchar_t* action, HICON programIcon) {
-  std::wstring text = std::wstring(whatFailed) + L"\n\n";
-  if (outcome.failure == AssociationFailure::percentInPath) {
-    text +=
-        L"В пути к программе есть знак «%», который оболочка Windows заменила бы при "
-        L"открытии файла:\n" +
-        ProgramPath(ui::ProgramExecutablePath()) +
-        L"\nПереместите программу в папку, в пути к которой нет этого знака.";
-  } else {
-    text += std::wstring(action) + L" " + FullKeyName(outcome.root, outcome.key) + L":\n" +
-            ui::SystemErrorText(static_cast<unsigned long>(outcome.error));
-  }
-  if (outcome.failure == AssociationFailure::administratorNeeded)
-    text +=
-        L"\n\nЭта связь сделана для всех пользователей; удалить её можно только с правами "
-        L"администратора.";
-  ShowProgramMessage(text, kErrorTitle, programIcon);
-}
 
 struct SidFreer {
   PSID sid = nullptr;
@@ -73,31 +49,21 @@ void TellShellAssociationsChanged() {
 
 }  // namespace
 
-void RegisterBikAssociation(HICON programIcon) {
+AssociationOutcome RegisterBikAssociation() {
   ClassesStore store;
-  const AssociationOutcome outcome =
-      RegisterAssociation(store, ProgramPath(ui::ProgramExecutablePath()));
-  if (!outcome.ok()) {
-    ReportFailure(outcome, L"Программа не ассоциирована с файлами расширения *.bik.",
-                  L"Не удалось записать раздел реестра", programIcon);
-    return;
-  }
-  TellShellAssociationsChanged();
-  ShowProgramMessage(RegisteredMessage(outcome), kIntegrationTitle, programIcon);
+  AssociationOutcome outcome = RegisterAssociation(store, ProgramPath(ui::ProgramExecutablePath()));
+  if (outcome.ok())
+    TellShellAssociationsChanged();
+  return outcome;
 }
 
-void RemoveBikAssociation(HICON programIcon) {
+AssociationOutcome RemoveBikAssociation() {
   ClassesStore store;
-  const AssociationOutcome outcome =
+  AssociationOutcome outcome =
       RemoveAssociation(store, RunsAsAdministrator(), ProgramPath(ui::ProgramExecutablePath()));
-  if (!outcome.ok()) {
-    ReportFailure(outcome, L"Связь программы с файлами расширения *.bik не удалена.",
-                  L"Не удалось удалить раздел реестра", programIcon);
-    return;
-  }
-  TellShellAssociationsChanged();
-  ShowProgramMessage(L"Программа больше не связана с файлами расширения *.bik", kIntegrationTitle,
-                     programIcon);
+  if (outcome.ok())
+    TellShellAssociationsChanged();
+  return outcome;
 }
 
 }  // namespace vintrel

@@ -387,7 +387,7 @@ class E2e : public ::testing::Test {
   HWND Open(int button, int control) const {
     return Click(Main(button)), WindowWith(pid_, control);
   }
-  HWND OpenSettings() const { return Open(main_ids::Command2, settings_ids::de1); }
+  HWND OpenSettings() const { return Open(main_ids::Command2, settings_ids::displayModeList); }
   void CloseWindow(HWND window) const {  // its close box
     PostMessageW(window, WM_CLOSE, 0, 0);
     Require(Gone(window), "the window stayed");

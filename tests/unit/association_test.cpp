@@ -6,7 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
-#include <tuple>
+#include <utility>
 
 namespace vintrel {
 
@@ -14,17 +14,17 @@ using Values = std::map<std::wstring, std::wstring>;  // name ("" the default) -
 using Keys = std::map<std::wstring, Values>;
 constexpr auto kUser = ClassesRoot::user, kMachine = ClassesRoot::machine;
 
-// The two classes stores in memory, indexed by ClassesRoot, and the user's
-// choice. A key exists when it is in its map; its sub-keys are the keys that
-// start with it and a backslash. Deleting the key `refused`, or a value of
-// it, in the machine store is denied.
+// The two classes stores in memory, indexed by ClassesRoot; the user made no
+// choice of app. A key exists when it is in its map; its sub-keys are the keys that
+// start with it and a backslash. Any change to the key `refused` is denied.
 struct FakeStore : RegistryStore {
   std::array<Keys, 2> keys;
-  std::optional<std::wstring> choice;
-  std::wstring refused;
+  std::pair<ClassesRoot, std::wstring> refused;
 
   Keys& In(ClassesRoot root) { return keys[static_cast<int>(root)]; }
   long WriteString(ClassesRoot root, const RegistryValue& value) override {
+    if (refused == std::pair(root, value.key))
+      return kErrorAccessDenied;
     for (auto end = value.key.find(L'\\'); end != std::wstring::npos;
          end = value.key.find(L'\\', end + 1))
       In(root)[value.key.substr(0, end)];
@@ -32,12 +32,12 @@ struct FakeStore : RegistryStore {
     return kErrorSuccess;
   }
   long DeleteValue(ClassesRoot root, const std::wstring& key, const std::wstring& name) override {
-    if (root == kMachine && key == refused)
+    if (refused == std::pair(root, key))
       return kErrorAccessDenied;
     return In(root).contains(key) && In(root)[key].erase(name) ? kErrorSuccess : kErrorFileNotFound;
   }
   long DeleteKey(ClassesRoot root, const std::wstring& key) override {
-    if (root == kMachine && key == refused)
+    if (refused == std::pair(root, key))
       return kErrorAccessDenied;
     return HasSubKeys(root, key) ? kErrorAccessDenied
            : In(root).erase(key) ? kErrorSuccess
@@ -55,7 +55,7 @@ struct FakeStore : RegistryStore {
   bool HasValues(ClassesRoot root, const std::wstring& key) override {
     return In(root).contains(key) && !In(root)[key].empty();
   }
-  std::optional<std::wstring> UserChoiceProgId() override { return choice; }
+  std::optional<std::wstring> UserChoiceProgId() override { return std::nullopt; }
 };
 
 const std::wstring kProgram = L"C:\\Program Files\\Video\\N.exe";
@@ -67,51 +67,31 @@ void RegisterForEveryUser(FakeStore& store, const std::wstring& program) {
   for (const auto& value : AssociationValues(program)) store.WriteString(kMachine, value);
 }
 
-TEST(ProgramPath, AlwaysEndsInExe) {
-  EXPECT_EQ(ProgramPath(L"C:\\Program Files\\Video\\N.EXE"), kProgram);
-  EXPECT_EQ(ProgramPath(L"C:\\Program Files\\Video\\N.exe.bak"), kProgram + L".exe");
-  EXPECT_EQ(ProgramPath(L"C:\\v1.2\\vintrel"), L"C:\\v1.2\\vintrel.exe");
-}
-
 // Only the user's own store, whoever runs the program; the command quoted
 // for the blank in the folder, and the program in the "Open with" list.
-// Registering again changes nothing; removing twice leaves nothing and is no
+// Registering twice is no failure; removing twice leaves nothing and is no
 // failure either time. A '%' in the path, which the shell would expand, is
-// refused before any write.
-TEST(Association, UserStoreOnlyRegisteredTwiceAndRemovedTwice) {
+// refused before any write; a refused write stops the rest, and ".bik" comes
+// last, so the shell goes on with the handler it had.
+TEST(Association, UserStoreOnlyExtensionLastRegisteredAndRemovedTwice) {
   FakeStore store;
   for (int round = 0; round < 2; ++round) ASSERT_TRUE(RegisterAssociation(store, kProgram).ok());
   EXPECT_EQ(store.In(kMachine), Keys{});
-  EXPECT_EQ(store.In(kUser), (Keys{{L".bik", {{L"", L"bik.video"}}},
-                                   {L".bik\\OpenWithProgids", {{L"bik.video", L""}}},
-                                   {L"bik.video", {{L"", L"bik video file"}}},
-                                   {L"bik.video\\DefaultIcon", {{L"", kProgram + L",0"}}},
-                                   {L"bik.video\\shell", {}},
-                                   {L"bik.video\\shell\\open", {}},
-                                   {kCommand, {{L"", L"\"" + kProgram + L"\" \"%1\""}}}}));
+  EXPECT_EQ(store.In(kUser)[kCommand], (Values{{L"", L"\"" + kProgram + L"\" \"%1\""}}));
+  EXPECT_EQ(store.In(kUser)[L".bik\\OpenWithProgids"], (Values{{L"bik.video", L""}}));
   for (int round = 0; round < 2; ++round) {
     EXPECT_TRUE(RemoveAssociation(store, false, kProgram).ok());
     EXPECT_EQ(store.keys, kNothing);
   }
-  EXPECT_EQ(RegisterAssociation(store, L"C:\\Games\\100%Player\\N.exe").failure,
-            AssociationFailure::percentInPath);
+  const std::wstring percent = L"C:\\Games\\100%Player\\N.exe";
+  EXPECT_EQ(RegisterAssociation(store, percent).failure,
+            Failure(FailureKind::percentInProgramPath, 0, percent));
   EXPECT_EQ(store.keys, kNothing);
-}
-
-// The app the user chose with "Always" wins over any registration; the
-// confirmation says so when it is not this program.
-TEST(Association, ConfirmationTellsOfAnotherAppTheUserChose) {
-  const std::pair<std::optional<std::wstring>, bool> cases[] = {
-      {std::nullopt, false}, {L"bik.video", false}, {L"Other.Player.bik", true}};
-  for (const auto& [choice, other] : cases) {
-    FakeStore store;
-    store.choice = choice;
-    const AssociationOutcome outcome = RegisterAssociation(store, kProgram);
-    const auto note = RegisteredMessage(outcome).find(L"«Выбрать другое приложение» → Vintrel");
-    EXPECT_TRUE(outcome.ok() && outcome.otherAppChosen == other &&
-                (note != std::wstring::npos) == other)
-        << other;
-  }
+  store.refused = {kUser, kCommand};
+  EXPECT_EQ(RegisterAssociation(store, kProgram).failure,
+            Failure(FailureKind::notAssociated, kErrorAccessDenied,
+                    L"HKEY_CURRENT_USER\\Software\\Classes\\" + kCommand));
+  EXPECT_FALSE(store.In(kUser).contains(L".bik"));
 }
 
 // Removal leaves a .bik another program took over, and the other programs
@@ -152,13 +132,13 @@ TEST(Association, RemovalCleansTheMachineStoreWhenItIsOurs) {
 
   store = {};
   RegisterForEveryUser(store, kProgram);
-  store.refused = L"bik.video\\DefaultIcon";
+  store.refused = {kMachine, L"bik.video\\DefaultIcon"};
   const AssociationOutcome outcome = RemoveAssociation(store, false, kProgram);
-  EXPECT_EQ(std::tuple(outcome.failure, outcome.error, outcome.key, outcome.root),
-            std::tuple(AssociationFailure::administratorNeeded, kErrorAccessDenied, store.refused,
-                       kMachine));
+  EXPECT_EQ(outcome.failure,
+            Failure(FailureKind::dissociationNeedsAdministrator, kErrorAccessDenied,
+                    L"HKEY_LOCAL_MACHINE\\Software\\Classes\\bik.video\\DefaultIcon"));
   EXPECT_EQ(store.In(kMachine), (Keys{{L"bik.video", {{L"", L"bik video file"}}},
-                                      {store.refused, {{L"", kProgram + L",0"}}}}));
+                                      {store.refused.second, {{L"", kProgram + L",0"}}}}));
 }
 
 }  // namespace vintrel
