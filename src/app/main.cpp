@@ -10,8 +10,8 @@
 #include "common/app_error.h"
 #include "dialogs/message_box.h"
 #include "ui/modal.h"
-#include "ui/start_phases.h"
-#include "ui/system_library.h"
+#include "win/start_phases.h"
+#include "win/system_library.h"
 
 namespace vintrel {
 namespace {
@@ -88,7 +88,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   VINTREL_START_PHASE("main");
   // The MinGW build's stack guard did this already, before any constructor;
   // a build with the compiler's own guard does it here.
-  vintrel::ui::RestrictLibrarySearchToSystem();
+  vintrel::win::RestrictLibrarySearchToSystem();
   // Nothing ends the program in silence, not even a failure before the
   // program's icon is there to show with it.
   try {

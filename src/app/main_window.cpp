@@ -24,8 +24,9 @@
 #include "settings/settings_dialog.h"
 #include "settings/settings_file.h"
 #include "ui/controls.h"
-#include "ui/start_phases.h"
-#include "ui/unique_handle.h"
+#include "win/start_phases.h"
+#include "win/unique_handle.h"
+#include "win/utf8.h"
 
 namespace vintrel {
 
@@ -187,7 +188,7 @@ void MainWindow::ShowPanelMenu(LPARAM at) {
     static Type Empty() { return nullptr; }
     static void Release(Type menu) { ::DestroyMenu(menu); }
   };
-  const ui::UniqueHandle<MenuTraits> menu(::CreatePopupMenu());
+  const win::UniqueHandle<MenuTraits> menu(::CreatePopupMenu());
   if (!menu)
     return;
   const UINT state = current_ ? MF_ENABLED : MF_GRAYED;
@@ -206,7 +207,7 @@ void MainWindow::CopyFacts() {
     return;
   // The table's line breaks as the system's text has them.
   std::wstring text;
-  for (const wchar_t c : ui::Widen(vintrel::CopyText(ui::Narrow(currentPath_), *current_))) {
+  for (const wchar_t c : win::Widen(vintrel::CopyText(win::Narrow(currentPath_), *current_))) {
     if (c == L'\n')
       text += L'\r';
     text += c;

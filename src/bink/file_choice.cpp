@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "common/path_folder.h"
-#include "ui/system_library.h"
-#include "ui/unique_handle.h"
+#include "win/system_library.h"
+#include "win/unique_handle.h"
 
 namespace vintrel {
 namespace {
@@ -25,11 +25,11 @@ struct DropTraits {
   using Type = HDROP;
   static Type Empty() { return nullptr; }
   static void Release(Type drop) {
-    if (const auto finish = ui::SystemFunction<decltype(::DragFinish)>(kShell, "DragFinish"))
+    if (const auto finish = win::SystemFunction<decltype(::DragFinish)>(kShell, "DragFinish"))
       finish(drop);
   }
 };
-using UniqueDrop = ui::UniqueHandle<DropTraits>;
+using UniqueDrop = win::UniqueHandle<DropTraits>;
 
 // The open dialog starts where the user last took a file from, for the rest
 // of the run.
@@ -64,7 +64,7 @@ std::optional<std::wstring> AskForFile(HWND owner) {
   // is then simply not readable.
   dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
   const auto getOpenFileName =
-      ui::RequireSystemFunction<decltype(::GetOpenFileNameW)>(kCommonDialogs, "GetOpenFileNameW");
+      win::RequireSystemFunction<decltype(::GetOpenFileNameW)>(kCommonDialogs, "GetOpenFileNameW");
   if (!getOpenFileName(&dialog))
     return std::nullopt;
   buffer.back() = L'\0';
@@ -78,7 +78,7 @@ std::optional<std::wstring> DroppedFile(HWND target, HDROP drop) {
   if (!::IsWindowEnabled(target))
     return std::nullopt;
   const auto dragQueryFile =
-      ui::RequireSystemFunction<decltype(::DragQueryFileW)>(kShell, "DragQueryFileW");
+      win::RequireSystemFunction<decltype(::DragQueryFileW)>(kShell, "DragQueryFileW");
   if (dragQueryFile(files.get(), 0xFFFFFFFF, nullptr, 0) == 0)
     return std::nullopt;
   const UINT length = dragQueryFile(files.get(), 0, nullptr, 0);

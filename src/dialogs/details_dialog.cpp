@@ -10,6 +10,7 @@
 #include "res/details_window_ids.h"
 #include "ui/controls.h"
 #include "ui/modal.h"
+#include "win/utf8.h"
 
 namespace vintrel {
 namespace {
@@ -29,7 +30,7 @@ class DetailsWindow : public ui::ModalWindow {
       return;
     ::SetWindowTextW(hwnd(), L"Сведения о файле");
     controls_.Build(hwnd(), details_layout::Controls());
-    Fill(details_layout::Rows(ui::Narrow(path), file));
+    Fill(details_layout::Rows(win::Narrow(path), file));
     RunModal();
   }
 
@@ -52,8 +53,8 @@ class DetailsWindow : public ui::ModalWindow {
     // the last letter its room and shows nowhere.
     std::vector<std::wstring> columns[2] = {{L"Свойство "}, {L"Значение "}};
     for (const details_layout::Row& row : rows) {
-      columns[0].push_back(ui::Widen(row.label));
-      columns[1].push_back(ui::Widen(row.value));
+      columns[0].push_back(win::Widen(row.label));
+      columns[1].push_back(win::Widen(row.value));
     }
     for (int i = 0; i < 2; ++i) {
       LVCOLUMNW column{};

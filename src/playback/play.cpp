@@ -2,9 +2,9 @@
 
 #include "dialogs/message_box.h"
 #include "playback/player_command.h"
-#include "ui/program_location.h"
-#include "ui/system_error.h"
-#include "ui/unique_handle.h"
+#include "win/program_location.h"
+#include "win/system_error.h"
+#include "win/unique_handle.h"
 
 namespace vintrel {
 namespace {
@@ -28,7 +28,7 @@ void PlayFile(const std::wstring& file, const std::wstring& switches, HICON prog
     ShowProgramMessage(L"Сначала необходимо выбрать файл.", kErrorTitle, programIcon);
     return;
   }
-  const std::wstring folder = ui::ProgramFolder();
+  const std::wstring folder = win::ProgramFolder();
   const std::wstring playerPath = PlayerPath(folder);
   // With its backslash, so that "C:" is the drive's root, not its current folder.
   const std::wstring startIn = folder + L'\\';
@@ -46,12 +46,12 @@ void PlayFile(const std::wstring& file, const std::wstring& switches, HICON prog
                         startIn.c_str(), &startup, &started)) {
     const DWORD error = ::GetLastError();
     ShowProgramMessage(
-        L"Не удалось запустить проигрыватель " + playerPath + L"\n" + ui::SystemErrorText(error),
+        L"Не удалось запустить проигрыватель " + playerPath + L"\n" + win::SystemErrorText(error),
         kErrorTitle, programIcon);
     return;
   }
-  ui::UniqueKernelHandle process(started.hProcess);
-  ui::UniqueKernelHandle thread(started.hThread);
+  win::UniqueKernelHandle process(started.hProcess);
+  win::UniqueKernelHandle thread(started.hThread);
 }
 
 }  // namespace vintrel

@@ -5,7 +5,7 @@
 #include "common/app_error.h"
 #include "settings/settings_values.h"
 #include "settings/stored_number.h"
-#include "ui/unique_handle.h"
+#include "win/unique_handle.h"
 
 namespace vintrel::BinkHint {
 
@@ -47,9 +47,9 @@ namespace {
 // whether it opened or was missing; nothing is read or written.
 enum class Opened { yes, missing, refused };
 Opened TryOpen(const std::wstring& path, DWORD access) {
-  const ui::UniqueFile file(::CreateFileW(path.c_str(), access,
-                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const win::UniqueFile file(::CreateFileW(path.c_str(), access,
+                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (file)
     return Opened::yes;
   const DWORD error = ::GetLastError();

@@ -10,7 +10,7 @@
 #include "shell/file_association.h"
 #include "ui/controls.h"
 #include "ui/modal.h"
-#include "ui/system_library.h"
+#include "win/system_library.h"
 
 namespace vintrel {
 namespace {
@@ -138,7 +138,7 @@ class SettingsDialog : public ui::ModalWindow {
     // such as "Статистика:"; the classic one draws the caption at its width.
     // Without the theme library the frames are classic already.
     const auto setTheme =
-        ui::SystemFunction<decltype(::SetWindowTheme)>(L"uxtheme.dll", "SetWindowTheme");
+        win::SystemFunction<decltype(::SetWindowTheme)>(L"uxtheme.dll", "SetWindowTheme");
     for (const ui::ControlSpec& spec : settings_layout::Controls()) {
       if (setTheme && spec.kind == ui::ControlKind::frame)
         setTheme(Item(spec.id), L" ", L" ");

@@ -7,9 +7,9 @@
 #include "dialogs/message_box.h"
 #include "shell/association.h"
 #include "shell/classes_store.h"
-#include "ui/program_location.h"
-#include "ui/system_error.h"
-#include "ui/system_library.h"
+#include "win/program_location.h"
+#include "win/system_error.h"
+#include "win/system_library.h"
 
 namespace vintrel {
 namespace {
@@ -23,11 +23,11 @@ void ReportFailure(const AssociationOutcome& outcome, const wchar_t* whatFailed,
     text +=
         L"В пути к программе есть знак «%», который оболочка Windows заменила бы при "
         L"открытии файла:\n" +
-        ProgramPath(ui::ProgramExecutablePath()) +
+        ProgramPath(win::ProgramExecutablePath()) +
         L"\nПереместите программу в папку, в пути к которой нет этого знака.";
   } else {
     text += std::wstring(action) + L" " + FullKeyName(outcome.root, outcome.key) + L":\n" +
-            ui::SystemErrorText(static_cast<unsigned long>(outcome.error));
+            win::SystemErrorText(static_cast<unsigned long>(outcome.error));
   }
   if (outcome.failure == AssociationFailure::administratorNeeded)
     text +=
@@ -67,7 +67,7 @@ bool RunsAsAdministrator() {
 // the next log-on.
 void TellShellAssociationsChanged() {
   if (const auto notify =
-          ui::SystemFunction<decltype(::SHChangeNotify)>(L"shell32.dll", "SHChangeNotify"))
+          win::SystemFunction<decltype(::SHChangeNotify)>(L"shell32.dll", "SHChangeNotify"))
     notify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
 }
 
@@ -76,7 +76,7 @@ void TellShellAssociationsChanged() {
 void RegisterBikAssociation(HICON programIcon) {
   ClassesStore store;
   const AssociationOutcome outcome =
-      RegisterAssociation(store, ProgramPath(ui::ProgramExecutablePath()));
+      RegisterAssociation(store, ProgramPath(win::ProgramExecutablePath()));
   if (!outcome.ok()) {
     ReportFailure(outcome, L"Программа не ассоциирована с файлами расширения *.bik.",
                   L"Не удалось записать раздел реестра", programIcon);
@@ -89,7 +89,7 @@ void RegisterBikAssociation(HICON programIcon) {
 void RemoveBikAssociation(HICON programIcon) {
   ClassesStore store;
   const AssociationOutcome outcome =
-      RemoveAssociation(store, RunsAsAdministrator(), ProgramPath(ui::ProgramExecutablePath()));
+      RemoveAssociation(store, RunsAsAdministrator(), ProgramPath(win::ProgramExecutablePath()));
   if (!outcome.ok()) {
     ReportFailure(outcome, L"Связь программы с файлами расширения *.bik не удалена.",
                   L"Не удалось удалить раздел реестра", programIcon);

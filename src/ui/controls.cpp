@@ -59,7 +59,7 @@ std::wstring WindowText(HWND hwnd) {
 }
 
 int ScreenDpi() {
-  UniqueScreenDc dc(::GetDC(nullptr));
+  win::UniqueScreenDc dc(::GetDC(nullptr));
   const int dpi = dc ? ::GetDeviceCaps(dc.get(), LOGPIXELSY) : 96;
   return dpi > 0 ? dpi : 96;
 }
@@ -78,14 +78,14 @@ int ControlSet::Pixels(int twips) const {
   return TwipsToPixels(twips, dpi_);
 }
 
-UniqueFont CreateDialogFont(int dpi) {
+win::UniqueFont CreateDialogFont(int dpi) {
   LOGFONTW lf{};
   lf.lfHeight = -::MulDiv(8, dpi, 72);
   lf.lfWeight = FW_NORMAL;
   lf.lfCharSet = DEFAULT_CHARSET;
   lf.lfQuality = DEFAULT_QUALITY;
   lstrcpynW(lf.lfFaceName, L"MS Shell Dlg", LF_FACESIZE);
-  return UniqueFont(::CreateFontIndirectW(&lf));
+  return win::UniqueFont(::CreateFontIndirectW(&lf));
 }
 
 void ControlSet::Build(HWND parent, std::span<const ControlSpec> table, int dpi) {

@@ -6,8 +6,7 @@
 #include <string_view>
 
 #include "ui/control_table.h"
-#include "ui/unique_handle.h"
-#include "ui/utf8.h"
+#include "win/unique_handle.h"
 
 namespace vintrel::ui {
 
@@ -22,7 +21,7 @@ int WindowDpi(HWND hwnd);
 
 // The 8-point dialog font ("MS Shell Dlg") at a given DPI; the twips layouts
 // were drawn for it, so every window uses it, never the bitmap System font.
-UniqueFont CreateDialogFont(int dpi);
+win::UniqueFont CreateDialogFont(int dpi);
 
 // Per-window state the builder needs: the DPI the layout is converted at, the
 // font every control gets, and one tooltip window for the whole window.
@@ -44,7 +43,7 @@ class ControlSet {
   void AddTooltip(HWND parent, HWND control, const wchar_t* text);
 
   int dpi_ = 96;
-  UniqueFont font_;
+  win::UniqueFont font_;
   HWND tooltip_ = nullptr;  // owned by the parent window; goes with it
 };
 

@@ -64,9 +64,9 @@ TEST_F(BadInput, SettingsFileIsRecoveredOrReportedAndNeverSpills) {
       WriteIni(c.ini);
     const bool locked = c.share.has_value();
     SetFileAttributesW(IniPath().c_str(), locked ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
-    ui::UniqueFile holder(locked ? CreateFileW(IniPath().c_str(), GENERIC_READ, *c.share, nullptr,
-                                               OPEN_EXISTING, 0, nullptr)
-                                 : INVALID_HANDLE_VALUE);
+    win::UniqueFile holder(locked ? CreateFileW(IniPath().c_str(), GENERIC_READ, *c.share, nullptr,
+                                                OPEN_EXISTING, 0, nullptr)
+                                  : INVALID_HANDLE_VALUE);
     Start();
     EXPECT_TRUE(WaitUntil([&] { return Status() == c.status; })) << Status();
     EXPECT_EQ(c.started.empty() ? "" : ReadFile(IniPath()), c.started);

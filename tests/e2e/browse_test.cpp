@@ -71,7 +71,7 @@ TEST_F(Files, ChosenOrDroppedFileShowsItsHeaderOrIsReportedAndItsFactsAreCopiedA
 
   // A file that cannot be read (here one another program holds open without
   // sharing) is taken silently, the facts shown kept; it is read once free.
-  ui::UniqueFile holder(
+  win::UniqueFile holder(
       CreateFileW(colour.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
   Browse(colour);
   EXPECT_FALSE(WindowOf(pid_, IsBox));
@@ -121,7 +121,8 @@ TEST_F(Files, ChosenOrDroppedFileShowsItsHeaderOrIsReportedAndItsFactsAreCopiedA
   // A pipe would hold a read forever: it is unreadable, and no file is
   // current, so both menu items are greyed and nothing is copied.
   const wchar_t* pipeName = L"\\\\.\\pipe\\vintrel-e2e";
-  const ui::UniqueFile pipe(CreateNamedPipeW(pipeName, PIPE_ACCESS_DUPLEX, 0, 1, 0, 0, 0, nullptr));
+  const win::UniqueFile pipe(
+      CreateNamedPipeW(pipeName, PIPE_ACCESS_DUPLEX, 0, 1, 0, 0, 0, nullptr));
   DropShown({pipeName});
   EXPECT_FALSE(WindowOf(pid_, IsBox));
   PickFromMenu(0);
@@ -151,8 +152,9 @@ TEST_F(Files, ChosenOrDroppedFileShowsItsHeaderOrIsReportedAndItsFactsAreCopiedA
 
   // Dragged in from another program, none of the program's windows active:
   // the box still holds the main window, and a drop under it is not taken.
-  const ui::UniqueWindow other(CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE,
-                                               0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr));
+  const win::UniqueWindow other(CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"",
+                                                WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                                                nullptr, nullptr, nullptr));
   SetForegroundWindow(other.get());
   ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other.get(); }));
   Drop({Add(L"readme.txt", "plain text").wstring()});

@@ -26,7 +26,7 @@
 #include "main_window_ids.h"
 #include "resource_ids.h"
 #include "settings_dialog_ids.h"
-#include "ui/unique_handle.h"
+#include "win/unique_handle.h"
 
 namespace vintrel::e2e {
 
@@ -178,7 +178,7 @@ class E2e : public ::testing::Test {
   static int CountPixels(HWND hwnd, COLORREF color) {
     RECT r{};
     GetWindowRect(hwnd, &r);
-    const ui::UniqueScreenDc screen(GetDC(nullptr));
+    const win::UniqueScreenDc screen(GetDC(nullptr));
     int count = 0;
     for (int y = r.top; y < r.bottom; ++y)
       for (int x = r.left; x < r.right; ++x) count += GetPixel(screen.get(), x, y) == color;
@@ -240,7 +240,7 @@ class E2e : public ::testing::Test {
   static std::optional<std::wstring> RegValue(const std::wstring& key,
                                               HKEY root = HKEY_CLASSES_ROOT,
                                               const wchar_t* name = L"") {
-    ui::UniqueRegKey handle;
+    win::UniqueRegKey handle;
     wchar_t value[1024] = {};
     DWORD size = sizeof value - sizeof(wchar_t);
     if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, handle.put()))
@@ -259,7 +259,7 @@ class E2e : public ::testing::Test {
     ConvertStringSecurityDescriptorToSecurityDescriptorW(
         deny ? L"D:(D;;0x2;;;WD)(A;;KA;;;WD)" : L"D:(A;;KA;;;WD)", SDDL_REVISION_1, &descriptor,
         nullptr);
-    ui::UniqueRegKey handle;
+    win::UniqueRegKey handle;
     RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, WRITE_DAC, nullptr, handle.put(), nullptr);
     const LONG result = RegSetKeySecurity(handle.get(), DACL_SECURITY_INFORMATION, descriptor);
     LocalFree(descriptor);
@@ -409,10 +409,10 @@ class E2e : public ::testing::Test {
   bool ShowsBullsEye(HWND control) const {
     HMODULE exe = LoadLibraryExW(Exe().c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     const int size = GetSystemMetrics(SM_CXICON);
-    const ui::UniqueIcon icon(static_cast<HICON>(
+    const win::UniqueIcon icon(static_cast<HICON>(
         LoadImageW(exe, MAKEINTRESOURCEW(IDI_BULLSEYE), IMAGE_ICON, size, size, 0)));
     FreeLibrary(exe);
-    const ui::UniqueScreenDc screen(GetDC(nullptr));
+    const win::UniqueScreenDc screen(GetDC(nullptr));
     HDC drawn = CreateCompatibleDC(screen.get());
     HBITMAP bitmap = CreateCompatibleBitmap(screen.get(), size, size);
     SelectObject(drawn, bitmap);
@@ -457,7 +457,7 @@ class E2e : public ::testing::Test {
   }
 
   fs::path root_, app_;
-  ui::UniqueKernelHandle process_;
+  win::UniqueKernelHandle process_;
   DWORD pid_ = 0;
   HWND main_ = nullptr;
 };

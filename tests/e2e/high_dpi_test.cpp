@@ -13,9 +13,9 @@ class HighDpi : public E2e {
  protected:
   // Checks every visible control of `window` that shows a caption.
   static HWND ExpectCaptionsFit(HWND window) {
-    const ui::UniqueFont font(CreateFontW(-MulDiv(8, kDpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0,
-                                          DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Shell Dlg"));
-    const ui::UniqueScreenDc screen(GetDC(nullptr));
+    const win::UniqueFont font(CreateFontW(-MulDiv(8, kDpi, 72), 0, 0, 0, FW_NORMAL, 0, 0, 0,
+                                           DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Shell Dlg"));
+    const win::UniqueScreenDc screen(GetDC(nullptr));
     SelectObject(screen.get(), font.get());
     // Wrapped at the width less the margin at 96 dpi (or on one line), the
     // text needs no more than the box.
@@ -60,7 +60,7 @@ class HighDpi : public E2e {
 };
 
 TEST_F(HighDpi, CaptionsOfEveryWindowFitAndTheStatusBarCoversNothing) {
-  const ui::UniqueScreenDc screen(GetDC(nullptr));
+  const win::UniqueScreenDc screen(GetDC(nullptr));
   ASSERT_EQ(GetDeviceCaps(screen.get(), LOGPIXELSY), kDpi) << "ctest sets the screen's DPI";
   Start();
   Browse(AddBik(L"clip.bik", Clip(15000, 168210, 1280, 1024, 25, 1, 44100)));
