@@ -9,14 +9,16 @@
 
 #include "app/captions.h"
 #include "app/command_line.h"
+#include "app/dropped_file.h"
 #include "app/info_panel.h"
 #include "app/main_layout.h"
 #include "bink/bink_report.h"
-#include "bink/file_choice.h"
 #include "common/app_error.h"
+#include "common/path_folder.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/details_dialog.h"
 #include "dialogs/message_box.h"
+#include "dialogs/open_file.h"
 #include "playback/play.h"
 #include "playback/player_command.h"
 #include "res/main_window_ids.h"
@@ -151,7 +153,7 @@ std::optional<Options> MainWindow::TakeOptions() {
 }
 
 void MainWindow::Browse() {
-  if (const auto path = AskForFile(hwnd()))
+  if (const auto path = AskForFile(hwnd(), lastFolder_))
     ShowFile(*path);
 }
 
@@ -161,6 +163,8 @@ void MainWindow::Drop(HDROP drop) {
 }
 
 void MainWindow::ShowFile(const std::wstring& path) {
+  if (std::wstring folder = FolderOf(path); !folder.empty())
+    lastFolder_ = std::move(folder);
   // Whatever goes wrong once a file is chosen ends the flow without a word;
   // the labels already set keep their new text.
   current_.reset();

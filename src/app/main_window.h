@@ -60,6 +60,9 @@ class MainWindow : public ui::Window {
   // The Bink file the panel shows, for the copy and the details window.
   std::optional<BinkExamination> current_;
   std::wstring currentPath_;
+  // Where the open dialog starts: the folder of the last file chosen or
+  // dropped, for the rest of the run.
+  std::wstring lastFolder_;
 };
 
 }  // namespace vintrel
