@@ -61,7 +61,7 @@ int Run(const ui::ProgramIcons& icons) {
       return 0;
   } catch (...) {
     ReportUnexpectedException(icons.program.get());
-    if (FileFromArguments(arguments, L"\""))
+    if (FileFromArguments(arguments))
       return 1;
   }
   return ui::RunMessageLoop();

@@ -41,8 +41,6 @@ bool MainWindow::Create() {
   if (!Window::Create(frame))
     return false;
   controls_.Build(hwnd(), main_layout::Controls());
-  ::SendMessageW(Item(main_ids::PicBullsEye), STM_SETICON, reinterpret_cast<WPARAM>(ProgramIcon()),
-                 0);
   MakeRoomForStatusBar();
   return true;
 }
@@ -60,7 +58,7 @@ void MainWindow::MakeRoomForStatusBar() {
     contentBottom = std::max(contentBottom, controls_.Pixels(r.top + r.height));
   }
   RECT bar{};
-  ::GetWindowRect(Item(main_ids::Status), &bar);
+  ::GetWindowRect(Item(main_ids::statusBar), &bar);
   RECT client{};
   ::GetClientRect(hwnd(), &client);
   const int needed = contentBottom + (bar.bottom - bar.top);
@@ -74,14 +72,14 @@ void MainWindow::MakeRoomForStatusBar() {
 }
 
 void MainWindow::SetStatus(const std::wstring& text) {
-  ::SendMessageW(Item(main_ids::Status), SB_SETTEXTW, SB_SIMPLEID,
+  ::SendMessageW(Item(main_ids::statusBar), SB_SETTEXTW, SB_SIMPLEID,
                  reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 bool MainWindow::Load(std::wstring_view arguments) {
   ::ShowWindow(hwnd(), SW_SHOWNORMAL);
   ::UpdateWindow(hwnd());
-  ::SetFocus(Item(main_ids::Command1));
+  ::SetFocus(Item(main_ids::playButton));
   VINTREL_START_PHASE("painted");
 
   // The error trap: the first failure abandons the rest of the caption and
@@ -113,11 +111,10 @@ bool MainWindow::Load(std::wstring_view arguments) {
     }
   }
 
-  const std::wstring quote = ui::WindowText(Item(main_ids::kov));
-  const std::optional<std::wstring> file = FileFromArguments(arguments, quote);
+  const std::optional<std::wstring> file = FileFromArguments(arguments);
   if (!file)
     return false;
-  ::SetWindowTextW(Item(main_ids::bikfile), file->c_str());
+  ::SetWindowTextW(Item(main_ids::filePathBox), file->c_str());
   Play();
   return true;
 }
@@ -178,12 +175,12 @@ void MainWindow::ShowFile(const std::wstring& path) {
 void MainWindow::ShowPanelMenu(LPARAM at) {
   POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
   RECT panel{};
-  ::GetWindowRect(Item(main_ids::Frame1), &panel);
+  ::GetWindowRect(Item(main_ids::videoGroup), &panel);
   if (at == -1) {  // from the keyboard: at the panel's corner
     point = {panel.left + controls_.Pixels(120), panel.top + controls_.Pixels(240)};
   } else {
     RECT audio{};
-    ::GetWindowRect(Item(main_ids::Frame2), &audio);
+    ::GetWindowRect(Item(main_ids::audioGroup), &audio);
     if (!::PtInRect(&panel, point) && !::PtInRect(&audio, point))
       return;
   }
@@ -199,9 +196,9 @@ void MainWindow::ShowPanelMenu(LPARAM at) {
   // The tab puts the shortcut in the menu's own column. Wine starts that
   // column right at the end of the widest text, where Windows leaves a gap:
   // the blanks keep the two apart there, and widen the gap a little here.
-  ::AppendMenuW(menu.get(), MF_STRING | state, main_ids::CopyFacts,
+  ::AppendMenuW(menu.get(), MF_STRING | state, main_ids::copyFactsCommand,
                 L"Копировать сведения  \tCtrl+C");
-  ::AppendMenuW(menu.get(), MF_STRING | state, main_ids::ShowDetails, L"Сведения о файле…");
+  ::AppendMenuW(menu.get(), MF_STRING | state, main_ids::showDetailsCommand, L"Сведения о файле…");
   ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0,
                    hwnd(), nullptr);
 }
@@ -236,7 +233,7 @@ bool MainWindow::TranslateKey(const MSG& msg) {
   // selection; anywhere else it copies the file's facts.
   if (msg.message != WM_CHAR || msg.wParam != 3)
     return false;
-  if (msg.hwnd == Item(main_ids::bikfile)) {
+  if (msg.hwnd == Item(main_ids::filePathBox)) {
     DWORD from = 0;
     DWORD to = 0;
     ::SendMessageW(msg.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&from),
@@ -255,7 +252,7 @@ void MainWindow::Play() {
   const std::wstring switches = BuildSwitches(*options);
   settings_file::Save(*options);
   SetStatus(switches);
-  PlayFile(ui::WindowText(Item(main_ids::bikfile)), switches, ProgramIcon());
+  PlayFile(ui::WindowText(Item(main_ids::filePathBox)), switches, ProgramIcon());
 }
 
 void MainWindow::EditSettings() {
@@ -265,11 +262,11 @@ void MainWindow::EditSettings() {
 }
 
 void MainWindow::OnCommand(int id, int code, HWND) {
-  if (id == main_ids::CopyFacts) {
+  if (id == main_ids::copyFactsCommand) {
     CopyFacts();
     return;
   }
-  if (id == main_ids::ShowDetails) {
+  if (id == main_ids::showDetailsCommand) {
     if (current_)
       ShowFileDetails(hwnd(), ProgramIcon(), currentPath_, *current_);
     return;
@@ -277,16 +274,16 @@ void MainWindow::OnCommand(int id, int code, HWND) {
   if (code != BN_CLICKED)
     return;
   switch (id) {
-    case main_ids::cmdAddFile:
+    case main_ids::browseButton:
       Browse();
       break;
-    case main_ids::Command1:
+    case main_ids::playButton:
       Play();
       break;
-    case main_ids::Command2:
+    case main_ids::settingsButton:
       EditSettings();
       break;
-    case main_ids::Command4:
+    case main_ids::aboutButton:
       ShowAboutDialog(hwnd());
       break;
     default:
@@ -310,7 +307,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Drop(reinterpret_cast<HDROP>(wParam));
       return 0;
     case WM_SIZE:
-      ::SendMessageW(Item(main_ids::Status), WM_SIZE, 0, 0);
+      ::SendMessageW(Item(main_ids::statusBar), WM_SIZE, 0, 0);
       return 0;
     case WM_DESTROY:
       ::PostQuitMessage(0);

@@ -35,17 +35,17 @@ class DetailsWindow : public ui::ModalWindow {
   }
 
  protected:
-  HWND InitialFocus() const override { return Item(details_ids::List); }
+  HWND InitialFocus() const override { return Item(details_ids::factsList); }
 
   void OnCommand(int id, int code, HWND) override {
     // Esc, Enter in the list, and the button all close the window.
-    if (id == IDCANCEL || id == IDOK || (id == details_ids::Close && code == BN_CLICKED))
+    if (id == IDCANCEL || id == IDOK || (id == details_ids::closeButton && code == BN_CLICKED))
       EndModal();
   }
 
  private:
   void Fill(const std::vector<details_layout::Row>& rows) {
-    HWND list = Item(details_ids::List);
+    HWND list = Item(details_ids::factsList);
     ListView_SetExtendedListViewStyle(list, LVS_EX_FULLROWSELECT);
     // Each column's title first, then its texts, row by row. Wine's header
     // clips a title to its measured width, which for some texts comes out a

@@ -34,6 +34,8 @@ enum : int {
 };
 
 // LabelN of the settings window has the identifier 350 + N.
-constexpr int Label(int n) { return 350 + n; }
+constexpr int Label(int n) {
+  return 350 + n;
+}
 
 }  // namespace vintrel::settings_ids

@@ -38,8 +38,6 @@ ClassAndStyle ClassFor(const ControlSpec& spec) {
       return {L"BUTTON", BS_GROUPBOX, 0};
     case ControlKind::statusBar:
       return {STATUSCLASSNAMEW, 0, 0};
-    case ControlKind::iconPicture:
-      return {L"STATIC", SS_ICON, 0};
     case ControlKind::listView:
       return {WC_LISTVIEWW,
               LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | WS_TABSTOP,

@@ -9,8 +9,8 @@ struct ProgramIcons {
   // The film frame: the main window's frame and the shell's picture of it.
   win::UniqueIcon window;
   win::UniqueIcon windowSmall;
-  // The bull's-eye: message boxes, the settings window, and the main
-  // window's hidden picture box, which holds this very handle.
+  // The bull's-eye: the frames of the settings and details windows. (Message
+  // boxes load it from the resources at their own size.)
   win::UniqueIcon program;
   win::UniqueIcon programSmall;
 };

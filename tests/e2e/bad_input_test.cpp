@@ -41,10 +41,11 @@ TEST_F(BadInput, SettingsFileIsRecoveredOrReportedAndNeverSpills) {
       // Nothing half-read is stored, at the start or at the close, unless
       // the user has the usual settings written ("Смотреть" asks as
       // "Настройки" does).
-      {overflow, std::nullopt, L"6  Переполнение", nullptr, overflow, overflow, main_ids::Command1,
-       IDNO, L"«re» из файла настроек " + IniPath().wstring() + L".\nОшибка номер 6: Переполнение"},
+      {overflow, std::nullopt, L"6  Переполнение", nullptr, overflow, overflow,
+       main_ids::playButton, IDNO,
+       L"«re» из файла настроек " + IniPath().wstring() + L".\nОшибка номер 6: Переполнение"},
       {greyless, std::nullopt, L"380  Недопустимое значение свойства", L"1024x768", greyless,
-       kRecoveredFile + "fe=max\r\n", main_ids::Command2, IDYES, L"«re»"},
+       kRecoveredFile + "fe=max\r\n", main_ids::settingsButton, IDYES, L"«re»"},
       {junk + "\r\n" + ini, {}, L"0  ", L"800x600", "", ""},
       {longRate, {}, L"0  ", L"800x600", "", longRateStored},
       // Read cut to 254 digits: what it lost could have been anything.
@@ -53,9 +54,9 @@ TEST_F(BadInput, SettingsFileIsRecoveredOrReportedAndNeverSpills) {
       {ini, FILE_SHARE_READ, L"0  ", L"800x600", "", ini},
       // Nothing can be written, so nothing is offered.
       {"[main]\r\nre=yes\r\n", FILE_SHARE_READ, kRecovered, nullptr, "", "[main]\r\nre=yes\r\n",
-       main_ids::Command2, IDOK, L"Ошибка номер 13: Несоответствие типа"},
+       main_ids::settingsButton, IDOK, L"Ошибка номер 13: Несоответствие типа"},
       {ini, 0, L"70  Файл настроек занят или недоступен: " + IniPath().wstring(), nullptr, "", ini,
-       main_ids::Command2, IDOK, L"Ошибка номер 70: Файл настроек занят"},
+       main_ids::settingsButton, IDOK, L"Ошибка номер 70: Файл настроек занят"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(&c - cases);
@@ -88,7 +89,7 @@ TEST_F(BadInput, SettingsFileIsRecoveredOrReportedAndNeverSpills) {
     if (locked && c.display) {
       const fs::path clip = AddBik(L"clip.bik");
       Browse(clip);
-      Click(Main(main_ids::Command1));
+      Click(Main(main_ids::playButton));
       EXPECT_EQ(Plays(1)[0], PlayerArgs(clip)) << "the file's options play";
     }
     EXPECT_FALSE(WindowOf(pid_, IsBox));

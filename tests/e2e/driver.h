@@ -43,9 +43,10 @@ inline constexpr wchar_t kRecovered[] =
     L"Настройки восстановлены. Ошибка номер 13: Несоответствие типа";
 
 // The "Звук" frame and what it holds.
-inline constexpr int kAudio[] = {main_ids::Frame2,    main_ids::Label(3),  main_ids::Label(12),
-                                 main_ids::Label(10), main_ids::Label(9),  main_ids::Label(11),
-                                 main_ids::Label(16), main_ids::Label(13), main_ids::Label(17)};
+inline constexpr int kAudio[] = {
+    main_ids::audioGroup,      main_ids::audioFormatLabel, main_ids::sampleBitsValue,
+    main_ids::sampleBitsUnit,  main_ids::channelsLabel,    main_ids::channelsValue,
+    main_ids::sampleRateLabel, main_ids::sampleRateValue,  main_ids::sampleRateUnit};
 // Below HKEY_CURRENT_USER: the app a user chose for .bik files with "Always".
 inline constexpr wchar_t kUserChoice[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\.bik\\UserChoice";
@@ -339,7 +340,7 @@ class E2e : public ::testing::Test {
     CloseHandle(info.hThread);
     process_.reset(info.hProcess);
     pid_ = info.dwProcessId;
-    main_ = withWindow ? WindowWith(pid_, main_ids::Command1) : nullptr;
+    main_ = withWindow ? WindowWith(pid_, main_ids::playButton) : nullptr;
   }
   std::optional<DWORD> WaitExit(int ms = 10000) const {
     DWORD code = 0;
@@ -361,7 +362,7 @@ class E2e : public ::testing::Test {
   }
   HWND Main(int id) const { return Item(main_, id); }
   std::wstring Status() const {
-    HWND bar = Main(main_ids::Status);
+    HWND bar = Main(main_ids::statusBar);
     std::wstring text(LOWORD(Send(bar, SB_GETTEXTLENGTHW)) + 1, L'\0');
     void* remote = Remote(text.data(), text.size() * sizeof(wchar_t));
     Send(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(remote));
@@ -371,7 +372,7 @@ class E2e : public ::testing::Test {
   }
 
   HWND OpenDialog() const {  // "Обзор" clicked: the open dialog
-    Click(Main(main_ids::cmdAddFile));
+    Click(Main(main_ids::browseButton));
     HWND dialog = WindowWith(pid_, kFileName);
     Require(Text(dialog) == L"Откроем файл для просмотра...", "no open dialog");
     return dialog;
@@ -387,7 +388,7 @@ class E2e : public ::testing::Test {
   HWND Open(int button, int control) const {
     return Click(Main(button)), WindowWith(pid_, control);
   }
-  HWND OpenSettings() const { return Open(main_ids::Command2, settings_ids::de1); }
+  HWND OpenSettings() const { return Open(main_ids::settingsButton, settings_ids::de1); }
   void CloseWindow(HWND window) const {  // its close box
     PostMessageW(window, WM_CLOSE, 0, 0);
     Require(Gone(window), "the window stayed");

@@ -66,7 +66,7 @@ TEST_F(HighDpi, CaptionsOfEveryWindowFitAndTheStatusBarCoversNothing) {
   Browse(AddBik(L"clip.bik", Clip(15000, 168210, 1280, 1024, 25, 1, 44100)));
   ExpectCaptionsFit(main_);
   CloseWindow(ExpectCaptionsFit(OpenSettings()));
-  ExpectCaptionsFit(Open(main_ids::Command4, about_ids::okButton));
+  ExpectCaptionsFit(Open(main_ids::aboutButton, about_ids::okButton));
 }
 
 }  // namespace vintrel::e2e

@@ -84,7 +84,7 @@ TEST_F(Settings, ShowsTheFileStoresChoicesRefusesABrokenFileAndAssociatesThrough
   };
   for (const auto& [value, message] : broken) {
     WriteIni(IniWith(value, "9", "max"));
-    const Box box = Press(Main(main_ids::Command2));
+    const Box box = Press(Main(main_ids::settingsButton));
     EXPECT_FALSE(WindowOf(pid_, [](HWND w) { return GetDlgItem(w, de1) != nullptr; }));
     EXPECT_NE(box.text.find(message), std::wstring::npos) << box.text;
     Answer(box, IDNO);
