@@ -17,8 +17,7 @@ void SetText(HWND window, int id, const std::wstring& text) {
 
 }  // namespace
 
-std::optional<BinkExamination> ShowFileInPanel(HWND window, const std::wstring& path,
-                                               HICON programIcon) {
+std::optional<BinkExamination> ShowFileInPanel(HWND window, const std::wstring& path) {
   SetText(window, main_ids::filePathBox, path);
   BinkExamination file = ExamineBinkFile(path);
   // The path stays in view so the user sees what was tried.
@@ -28,7 +27,7 @@ std::optional<BinkExamination> ShowFileInPanel(HWND window, const std::wstring& 
   SetText(window, main_ids::formatValue, L"");
   SetText(window, main_ids::formatValue, LeadingBytesText(file.leading));
   if (!file.IsBink()) {
-    MsgBoxWithIcon(kNotBinkMessage, MB_OK | MB_ICONSTOP, kErrorTitle, programIcon);
+    ShowMessage(kNotBinkMessage, kErrorTitle);
     SetText(window, main_ids::filePathBox, L"");
     SetText(window, main_ids::formatValue, L"");
   }

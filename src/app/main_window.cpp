@@ -166,7 +166,7 @@ void MainWindow::ShowFile(const std::wstring& path) {
   // the labels already set keep their new text.
   current_.reset();
   try {
-    current_ = ShowFileInPanel(hwnd(), path, ProgramIcon());
+    current_ = ShowFileInPanel(hwnd(), path);
     currentPath_ = path;
   } catch (const std::exception&) {
   }

@@ -146,7 +146,7 @@ INT_PTR CALLBACK Dialog::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
   try {
     return self->Dispatch(message, wParam, lParam);
   } catch (...) {
-    ReportException(hwnd);
+    ReportException();
     // A dialog whose controls could not all be made does not open half-built.
     if (message == WM_INITDIALOG)
       self->End(-1);

@@ -1,17 +1,12 @@
 #include "ui/window.h"
 
-#include <utility>
-
 #include "ui/controls.h"
 #include "ui/twips.h"
 
 namespace vintrel::ui {
 namespace {
 
-ExceptionReporter& Reporter() {
-  static ExceptionReporter reporter;
-  return reporter;
-}
+ExceptionReporter reporter = nullptr;
 
 void RegisterClassOnce(const wchar_t* className, WNDPROC procedure) {
   WNDCLASSEXW existing{};
@@ -31,13 +26,13 @@ void RegisterClassOnce(const wchar_t* className, WNDPROC procedure) {
 
 }  // namespace
 
-void SetExceptionReporter(ExceptionReporter reporter) {
-  Reporter() = std::move(reporter);
+void SetExceptionReporter(ExceptionReporter newReporter) {
+  reporter = newReporter;
 }
 
-void ReportException(HWND owner) {
-  if (Reporter())
-    Reporter()(owner);
+void ReportException() {
+  if (reporter)
+    reporter();
 }
 
 POINT CenteredOrigin(HWND owner, int width, int height) {
@@ -146,7 +141,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
   try {
     return self->HandleMessage(message, wParam, lParam);
   } catch (...) {
-    ReportException(hwnd);
+    ReportException();
     return 0;
   }
 }

@@ -1,8 +1,6 @@
 #pragma once
 #include <windows.h>
 
-#include <functional>
-
 namespace vintrel::ui {
 
 // Base of the program's top-level windows: one window procedure stores
@@ -66,11 +64,11 @@ class Window {
 
 // What an exception that reached a window procedure turns into; the program
 // installs a reporter that shows its own message box.
-using ExceptionReporter = std::function<void(HWND owner)>;
+using ExceptionReporter = void (*)();
 void SetExceptionReporter(ExceptionReporter reporter);
 // Hands the exception being handled to the reporter; for catch blocks at a
 // window or dialog procedure.
-void ReportException(HWND owner);
+void ReportException();
 
 // Where a window of that size goes: centred on its owner when the owner is
 // shown, else on the work area, never past the screen's top-left corner.
