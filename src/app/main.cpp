@@ -9,7 +9,7 @@
 #include "app/main_window.h"
 #include "common/app_error.h"
 #include "dialogs/message_box.h"
-#include "ui/modal.h"
+#include "ui/message_loop.h"
 #include "win/start_phases.h"
 #include "win/system_library.h"
 

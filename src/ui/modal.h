@@ -5,8 +5,9 @@
 
 namespace vintrel::ui {
 
-// A window shown modally over the owner it was created with, as the settings
-// and About windows are.
+// A window shown modally over the owner it was created with, by a message
+// loop of its own; the program's dialog boxes leave that to the dialog
+// manager (ui/dialog.h).
 class ModalWindow : public Window {
  protected:
   // Shows the window and runs its message loop until the window is
@@ -18,10 +19,5 @@ class ModalWindow : public Window {
   void EndModal();
   void OnClose() override { EndModal(); }
 };
-
-// The program's message loop: keyboard navigation (Tab, Space, Enter on a
-// focused button) for whichever of our windows or modeless dialogs has the
-// message.
-int RunMessageLoop();
 
 }  // namespace vintrel::ui
