@@ -12,6 +12,7 @@
 #include "app/dropped_file.h"
 #include "app/info_panel.h"
 #include "app/main_layout.h"
+#include "app/panel_menu.h"
 #include "bink/bink_report.h"
 #include "common/app_error.h"
 #include "common/path_folder.h"
@@ -27,7 +28,6 @@
 #include "settings/settings_file.h"
 #include "ui/controls.h"
 #include "win/start_phases.h"
-#include "win/unique_handle.h"
 #include "win/utf8.h"
 
 namespace vintrel {
@@ -174,58 +174,20 @@ void MainWindow::ShowFile(const std::wstring& path) {
 
 void MainWindow::ShowPanelMenu(LPARAM at) {
   POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
-  RECT panel{};
-  ::GetWindowRect(Item(main_ids::videoGroup), &panel);
-  if (at == -1) {  // from the keyboard: at the panel's corner
-    point = {panel.left + controls_.Pixels(120), panel.top + controls_.Pixels(240)};
-  } else {
-    RECT audio{};
-    ::GetWindowRect(Item(main_ids::audioGroup), &audio);
-    if (!::PtInRect(&panel, point) && !::PtInRect(&audio, point))
-      return;
-  }
-  struct MenuTraits {
-    using Type = HMENU;
-    static Type Empty() { return nullptr; }
-    static void Release(Type menu) { ::DestroyMenu(menu); }
-  };
-  const win::UniqueHandle<MenuTraits> menu(::CreatePopupMenu());
-  if (!menu)
+  RECT video{};
+  RECT audio{};
+  ::GetWindowRect(Item(main_ids::videoGroup), &video);
+  ::GetWindowRect(Item(main_ids::audioGroup), &audio);
+  if (at == -1)  // from the keyboard: at the panel's corner
+    point = {video.left + controls_.Pixels(120), video.top + controls_.Pixels(240)};
+  else if (!::PtInRect(&video, point) && !::PtInRect(&audio, point))
     return;
-  const UINT state = current_ ? MF_ENABLED : MF_GRAYED;
-  // The tab puts the shortcut in the menu's own column. Wine starts that
-  // column right at the end of the widest text, where Windows leaves a gap:
-  // the blanks keep the two apart there, and widen the gap a little here.
-  ::AppendMenuW(menu.get(), MF_STRING | state, main_ids::copyFactsCommand,
-                L"Копировать сведения  \tCtrl+C");
-  ::AppendMenuW(menu.get(), MF_STRING | state, main_ids::showDetailsCommand, L"Сведения о файле…");
-  ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0,
-                   hwnd(), nullptr);
+  TrackPanelMenu(hwnd(), point, current_.has_value());
 }
 
 void MainWindow::CopyFacts() {
-  if (!current_ || !::OpenClipboard(hwnd()))
-    return;
-  // The table's line breaks as the system's text has them.
-  std::wstring text;
-  for (const wchar_t c : win::Widen(vintrel::CopyText(win::Narrow(currentPath_), *current_))) {
-    if (c == L'\n')
-      text += L'\r';
-    text += c;
-  }
-  ::EmptyClipboard();
-  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  if (HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-    if (void* data = ::GlobalLock(memory)) {
-      std::copy_n(text.c_str(), text.size() + 1, static_cast<wchar_t*>(data));
-      ::GlobalUnlock(memory);
-      if (::SetClipboardData(CF_UNICODETEXT, memory))
-        memory = nullptr;  // the clipboard owns it now
-    }
-    if (memory)
-      ::GlobalFree(memory);
-  }
-  ::CloseClipboard();
+  if (current_)
+    CopyToClipboard(hwnd(), CopyText(win::Narrow(currentPath_), *current_));
 }
 
 bool MainWindow::TranslateKey(const MSG& msg) {
