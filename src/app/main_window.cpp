@@ -37,10 +37,10 @@ bool MainWindow::Create() {
                     // Accepts drops from the first moment without loading the
                     // shell library, which only the drop itself needs.
                     WS_EX_APPWINDOW | WS_EX_ACCEPTFILES, nullptr, main_layout::kClientWidthTwips,
-                    main_layout::kClientHeightTwips, icons_.window.get(), icons_.windowSmall.get()};
+                    main_layout::kClientHeightTwips, icons_.window.get(), icons_.windowSmall.get(),
+                    main_layout::Controls()};
   if (!Window::Create(frame))
     return false;
-  controls_.Build(hwnd(), main_layout::Controls());
   MakeRoomForStatusBar();
   return true;
 }
@@ -55,7 +55,7 @@ void MainWindow::MakeRoomForStatusBar() {
     if (spec.kind == ui::ControlKind::statusBar || (spec.flags & ui::kHidden))
       continue;
     const ui::TwipsRect r = ui::WindowTwipsRect(table, spec);
-    contentBottom = std::max(contentBottom, controls_.Pixels(r.top + r.height));
+    contentBottom = std::max(contentBottom, Pixels(r.top + r.height));
   }
   RECT bar{};
   ::GetWindowRect(Item(main_ids::statusBar), &bar);
@@ -64,10 +64,10 @@ void MainWindow::MakeRoomForStatusBar() {
   const int needed = contentBottom + (bar.bottom - bar.top);
   if (needed <= client.bottom)
     return;
-  RECT frame{0, 0, client.right, needed};
-  ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongW(hwnd(), GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(::GetWindowLongW(hwnd(), GWL_EXSTYLE)));
-  ::SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+  RECT frame{};
+  ::GetWindowRect(hwnd(), &frame);
+  ::SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left,
+                 frame.bottom - frame.top + needed - client.bottom,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -179,7 +179,7 @@ void MainWindow::ShowPanelMenu(LPARAM at) {
   ::GetWindowRect(Item(main_ids::videoGroup), &video);
   ::GetWindowRect(Item(main_ids::audioGroup), &audio);
   if (at == -1)  // from the keyboard: at the panel's corner
-    point = {video.left + controls_.Pixels(120), video.top + controls_.Pixels(240)};
+    point = {video.left + Pixels(120), video.top + Pixels(240)};
   else if (!::PtInRect(&video, point) && !::PtInRect(&audio, point))
     return;
   TrackPanelMenu(hwnd(), point, current_.has_value());

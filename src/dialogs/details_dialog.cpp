@@ -75,6 +75,8 @@ class DetailsDialog : public ui::ModalDialog {
     return true;
   }
 
+  void OnDpiChanged() override { FitColumns(); }
+
   bool OnButtonClicked(int id, HWND control) override {
     if (id != details_ids::closeButton)
       return ModalDialog::OnButtonClicked(id, control);

@@ -3,7 +3,6 @@
 // panel's menu for a revision "k" or Bink 2 file: its facts copied as text
 // (from the menu and with Ctrl+C) and listed in "Сведения о файле…".
 #include "driver.h"
-#include "res/details_window_ids.h"
 
 namespace vintrel::e2e {
 

@@ -23,6 +23,7 @@
 
 #include "about_dialog_ids.h"
 #include "bik_maker.h"
+#include "details_window_ids.h"
 #include "main_window_ids.h"
 #include "resource_ids.h"
 #include "settings_dialog_ids.h"

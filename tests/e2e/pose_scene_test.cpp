@@ -5,7 +5,6 @@
 #include <cstdlib>
 
 #include "driver.h"
-#include "res/details_window_ids.h"
 
 namespace vintrel::e2e {
 
