@@ -9,7 +9,7 @@
 #include <commctrl.h>
 #endif
 
-#include "ui/start_phases.h"
+#include "win/start_phases.h"
 
 namespace {
 

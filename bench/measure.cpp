@@ -206,7 +206,7 @@ Figure MeasureStartup(const Plan& plan) {
 
 namespace {
 
-// The marks a program leaves at exit (ui/start_phases.h), in the order of
+// The marks a program leaves at exit (win/start_phases.h), in the order of
 // start-up; the floor leaves only some of them.
 constexpr const char* kMarks[] = {"main", "controls", "icons", "window", "painted", "load"};
 constexpr const char* kPhases[] = {

@@ -1,4 +1,4 @@
-// The benchmark's side of ui/start_phases.h: each mark keeps the performance
+// The benchmark's side of win/start_phases.h: each mark keeps the performance
 // counter in memory, and the marks are written out only at exit, to the file
 // the benchmark names in VINTREL_PHASE_LOG, so the phases timed pay for no
 // file access. Without that variable the program writes nothing.
@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ui/start_phases.h"
+#include "win/start_phases.h"
 
-namespace vintrel::ui {
+namespace vintrel::win {
 namespace {
 
 struct Mark {
@@ -40,4 +40,4 @@ void MarkStartPhase(const char* name) {
     marks[count++] = {name, now.QuadPart};
 }
 
-}  // namespace vintrel::ui
+}  // namespace vintrel::win

@@ -54,11 +54,11 @@ std::vector<std::wstring> SplitCommandLine(std::wstring_view line) {
   return args;
 }
 
-void CheckOwnCommandLine(const std::wstring& line, const std::wstring& quote) {
+void CheckOwnCommandLine(const std::wstring& line) {
   const std::wstring arguments = ArgumentsPart(line);
-  const std::optional<std::wstring> file = FileFromArguments(arguments, quote);
+  const std::optional<std::wstring> file = FileFromArguments(arguments);
   Require(file ? arguments.find(*file) != std::wstring::npos &&
-                     (quote.size() != 1 || file->find(quote[0]) == std::wstring::npos)
+                     file->find(kArgumentQuote) == std::wstring::npos
                : arguments.empty(),
           "a file, part of the arguments with no quote character, exactly when there are any");
 }
@@ -108,7 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   vintrel::FuzzInput in{data, size};
   const std::wstring first = in.Text();
   const std::wstring second = in.Text();
-  CheckOwnCommandLine(first, second.empty() ? L"\"" : second);
+  CheckOwnCommandLine(first);
   CheckPlayerCommandLine(second, first, in);
   CheckStoredText(first);
   return 0;

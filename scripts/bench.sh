@@ -66,5 +66,5 @@ awk -v s="$size" -v f="$floor_size" 'BEGIN {
 echo "| DLLs imported | $dlls | one empty window | $floor_dlls | - | KnownDLLs and COMCTL32 only | $(bash "$here/check_imports.sh" "$exe" >/dev/null && echo yes || echo NO) |"
 
 echo
-echo "== start-up by phase, $runs runs (marks in the program: src/ui/start_phases.h)"
+echo "== start-up by phase, $runs runs (marks in the program: src/win/start_phases.h)"
 wine "$build/bin/vintrel_bench.exe" --runs "$runs" --warmup 2 --only phases || exit 1

@@ -22,11 +22,9 @@ ALLOWED = {
     ("ui", "win"): "windows are built on the platform helpers",
     # Feature modules take what they need as arguments.
     ("bink", "common"): "text helpers for the facts' wording",
-    ("bink", "ui"): "the open dialog, and the reader's handles and errors (to go to win)",
     ("bink", "win"): "the file reader's handles, errors and UTF-8 paths",
     ("playback", "common"): "the player's command line is text",
     ("playback", "settings"): "the player's switches come from the settings",
-    ("playback", "ui"): "system errors of starting the player (to go to win)",
     ("playback", "win"): "handles and system errors of starting the player",
     ("settings", "common"): "stored numbers are read as text",
     ("settings", "res"): "the settings window's control ids",
@@ -35,7 +33,6 @@ ALLOWED = {
     ("settings", "shell"): "the settings window's association buttons",
     ("settings", "dialogs"): "the settings window shows what the association did in a message box",
     ("shell", "common"): "registry values are text",
-    ("shell", "ui"): "handles and system errors of the registry (to go to win)",
     ("shell", "win"): "handles and system errors of the registry",
     ("dialogs", "common"): "captions and links are text",
     ("dialogs", "res"): "control ids and the program's icon",
@@ -54,7 +51,6 @@ ALLOWED = {
     ("app", "dialogs"): "the About, details and message windows",
     ("bikinfo", "common"): "text and the program's errors",
     ("bikinfo", "bink"): "the facts it prints",
-    ("bikinfo", "ui"): "handles, system errors and UTF-8 (to go to win)",
     ("bikinfo", "win"): "handles, system errors and UTF-8 output",
 }
 # Folders that include no other folder.

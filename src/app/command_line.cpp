@@ -17,18 +17,13 @@ std::wstring ArgumentsPart(std::wstring_view fullCommandLine) {
   return std::wstring(TrimBlanks(fullCommandLine.substr(end)));
 }
 
-std::optional<std::wstring> FileFromArguments(std::wstring_view arguments,
-                                              std::wstring_view quote) {
+std::optional<std::wstring> FileFromArguments(std::wstring_view arguments) {
   if (arguments.empty())
     return std::nullopt;
-  // Only a one-character text can equal a single character of the line.
-  if (quote.size() != 1)
-    return std::wstring(arguments);
-
-  const auto first = arguments.find(quote.front());
+  const auto first = arguments.find(kArgumentQuote);
   if (first == std::wstring_view::npos)
     return std::wstring(arguments);
-  const auto second = arguments.find(quote.front(), first + 1);
+  const auto second = arguments.find(kArgumentQuote, first + 1);
   // A lone quote opens a path the caller forgot to close: take the rest.
   if (second == std::wstring_view::npos)
     return std::wstring(arguments.substr(first + 1));

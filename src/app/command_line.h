@@ -12,11 +12,12 @@ namespace vintrel {
 // pads the line must not turn "no file" into a file named " ".
 std::wstring ArgumentsPart(std::wstring_view fullCommandLine);
 
-// The file named by the argument text, found with quote (the text of the
-// hidden box "kov", a single '"'): the text between the first two quote
-// characters (possibly empty); with a single quote, the text after it to the
-// end; with none, the whole text. Empty arguments name no file. A quote text
-// that is not exactly one character matches nothing.
-std::optional<std::wstring> FileFromArguments(std::wstring_view arguments, std::wstring_view quote);
+// The quote that encloses a file name on the command line.
+inline constexpr wchar_t kArgumentQuote = L'"';
+
+// The file named by the argument text: the text between the first two
+// quotes (possibly empty); with a single quote, the text after it to the
+// end; with none, the whole text. Empty arguments name no file.
+std::optional<std::wstring> FileFromArguments(std::wstring_view arguments);
 
 }  // namespace vintrel

@@ -9,8 +9,6 @@
 namespace vintrel {
 namespace {
 
-using main_ids::Label;
-
 constexpr wchar_t kNotBinkMessage[] = L"Файл не является правильным файлом Bink видео.";
 
 void SetText(HWND window, int id, const std::wstring& text) {
@@ -19,37 +17,36 @@ void SetText(HWND window, int id, const std::wstring& text) {
 
 }  // namespace
 
-std::optional<BinkExamination> ShowFileInPanel(HWND window, const std::wstring& path,
-                                               HICON programIcon) {
-  SetText(window, main_ids::bikfile, path);
+std::optional<BinkExamination> ShowFileInPanel(HWND window, const std::wstring& path) {
+  SetText(window, main_ids::filePathBox, path);
   BinkExamination file = ExamineBinkFile(path);
   // The path stays in view so the user sees what was tried.
   if (!file.readable)
     return std::nullopt;
 
-  SetText(window, Label(1), L"");
-  SetText(window, Label(1), LeadingBytesText(file.leading));
+  SetText(window, main_ids::formatValue, L"");
+  SetText(window, main_ids::formatValue, LeadingBytesText(file.leading));
   if (!file.IsBink()) {
-    MsgBoxWithIcon(kNotBinkMessage, MB_OK | MB_ICONSTOP, kErrorTitle, programIcon);
-    SetText(window, main_ids::bikfile, L"");
-    SetText(window, Label(1), L"");
+    ShowMessage(kNotBinkMessage, kErrorTitle);
+    SetText(window, main_ids::filePathBox, L"");
+    SetText(window, main_ids::formatValue, L"");
   }
 
   const PanelTexts texts = PanelTextsFor(file);
-  SetText(window, Label(2), texts.frameType);
-  SetText(window, Label(15), texts.maxFrameSize);
-  SetText(window, Label(4), texts.height);
-  SetText(window, Label(5), texts.width);
-  SetText(window, Label(6), texts.frameCount);
-  SetText(window, Label(7), texts.frameRate);
+  SetText(window, main_ids::frameTypeValue, texts.frameType);
+  SetText(window, main_ids::largestFrameValue, texts.maxFrameSize);
+  SetText(window, main_ids::heightValue, texts.height);
+  SetText(window, main_ids::widthValue, texts.width);
+  SetText(window, main_ids::frameCountValue, texts.frameCount);
+  SetText(window, main_ids::frameRateValue, texts.frameRate);
 
-  for (const int id : main_layout::AudioGroup()) {
+  for (const int id : main_layout::AudioControls()) {
     ::EnableWindow(::GetDlgItem(window, id), texts.hasAudio ? TRUE : FALSE);
   }
   // Disabled or not, the audio labels show what the header says.
-  SetText(window, Label(11), texts.channels);
-  SetText(window, Label(12), texts.sampleBits);
-  SetText(window, Label(13), texts.sampleRate);
+  SetText(window, main_ids::channelsValue, texts.channels);
+  SetText(window, main_ids::sampleBitsValue, texts.sampleBits);
+  SetText(window, main_ids::sampleRateValue, texts.sampleRate);
   if (!file.IsBink())
     return std::nullopt;
   return file;

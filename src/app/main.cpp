@@ -9,24 +9,24 @@
 #include "app/main_window.h"
 #include "common/app_error.h"
 #include "dialogs/message_box.h"
-#include "ui/modal.h"
-#include "ui/start_phases.h"
-#include "ui/system_library.h"
+#include "ui/message_loop.h"
+#include "win/start_phases.h"
+#include "win/system_library.h"
 
 namespace vintrel {
 namespace {
 
 // Last line of defence at a window procedure: whatever escaped a handler is
 // shown, with its number where it has one, and the program goes on.
-void ReportUnexpectedException(HICON programIcon) {
+void ReportUnexpectedException() {
   try {
     throw;
   } catch (const AppError& error) {
-    ShowProgramMessage(LoadErrorText(error), kErrorTitle, programIcon);
+    ShowMessage(LoadErrorText(error), kErrorTitle);
   } catch (const std::bad_alloc&) {
-    ShowProgramMessage(LoadErrorText(errors::OutOfMemory()), kErrorTitle, programIcon);
+    ShowMessage(LoadErrorText(errors::OutOfMemory()), kErrorTitle);
   } catch (...) {
-    ShowProgramMessage(LoadErrorText(errors::Internal()), kErrorTitle, programIcon);
+    ShowMessage(LoadErrorText(errors::Internal()), kErrorTitle);
   }
 }
 
@@ -60,8 +60,8 @@ int Run(const ui::ProgramIcons& icons) {
     if (ended)
       return 0;
   } catch (...) {
-    ReportUnexpectedException(icons.program.get());
-    if (FileFromArguments(arguments, L"\""))
+    ReportUnexpectedException();
+    if (FileFromArguments(arguments))
       return 1;
   }
   return ui::RunMessageLoop();
@@ -72,11 +72,11 @@ int Main() {
   VINTREL_START_PHASE("controls");
   const ui::ProgramIcons icons = ui::LoadProgramIcons();
   VINTREL_START_PHASE("icons");
-  ui::SetExceptionReporter([icon = icons.program.get()](HWND) { ReportUnexpectedException(icon); });
+  ui::SetExceptionReporter(&ReportUnexpectedException);
   try {
     return Run(icons);
   } catch (...) {
-    ReportUnexpectedException(icons.program.get());
+    ReportUnexpectedException();
     return 1;
   }
 }
@@ -88,13 +88,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   VINTREL_START_PHASE("main");
   // The MinGW build's stack guard did this already, before any constructor;
   // a build with the compiler's own guard does it here.
-  vintrel::ui::RestrictLibrarySearchToSystem();
-  // Nothing ends the program in silence, not even a failure before the
-  // program's icon is there to show with it.
+  vintrel::win::RestrictLibrarySearchToSystem();
+  // Nothing ends the program in silence.
   try {
     return vintrel::Main();
   } catch (...) {
-    vintrel::ReportUnexpectedException(nullptr);
+    vintrel::ReportUnexpectedException();
     return 1;
   }
 }

@@ -12,6 +12,6 @@ inline constexpr int kClientHeightTwips = 3405;
 std::span<const ui::ControlSpec> Controls();
 
 // The controls of the "Звук" frame, in the order the panel enables them.
-std::span<const int> AudioGroup();
+std::span<const int> AudioControls();
 
 }  // namespace vintrel::main_layout

@@ -9,14 +9,18 @@
 
 #include "app/captions.h"
 #include "app/command_line.h"
+#include "app/dropped_file.h"
 #include "app/info_panel.h"
 #include "app/main_layout.h"
+#include "app/panel_menu.h"
 #include "bink/bink_report.h"
-#include "bink/file_choice.h"
+#include "common/app_error.h"
 #include "common/failure.h"
+#include "common/path_folder.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/details_dialog.h"
 #include "dialogs/message_box.h"
+#include "dialogs/open_file.h"
 #include "playback/play.h"
 #include "playback/player_command.h"
 #include "res/main_window_ids.h"
@@ -24,16 +28,17 @@
 #include "settings/settings_dialog.h"
 #include "settings/settings_file.h"
 #include "ui/controls.h"
-#include "ui/start_phases.h"
-#include "ui/system_error.h"
-#include "ui/unique_handle.h"
+#include "win/start_phases.h"
+#include "win/system_error.h"
+#include "win/unique_handle.h"
+#include "win/utf8.h"
 
 namespace vintrel {
 namespace {
 
 // A failure the user asked about, in the program's box over the window.
 void ShowFailure(const Failure& failure, HICON icon) {
-  ShowProgramMessage(FailureText(failure, ui::SystemErrorText(failure.systemCode)), kErrorTitle,
+  ShowProgramMessage(FailureText(failure, win::SystemErrorText(failure.systemCode)), kErrorTitle,
                      icon);
 }
 
@@ -44,12 +49,10 @@ bool MainWindow::Create() {
                     // Accepts drops from the first moment without loading the
                     // shell library, which only the drop itself needs.
                     WS_EX_APPWINDOW | WS_EX_ACCEPTFILES, nullptr, main_layout::kClientWidthTwips,
-                    main_layout::kClientHeightTwips, icons_.window.get(), icons_.windowSmall.get()};
+                    main_layout::kClientHeightTwips, icons_.window.get(), icons_.windowSmall.get(),
+                    main_layout::Controls()};
   if (!Window::Create(frame))
     return false;
-  controls_.Build(hwnd(), main_layout::Controls());
-  ::SendMessageW(Item(main_ids::PicBullsEye), STM_SETICON, reinterpret_cast<WPARAM>(ProgramIcon()),
-                 0);
   MakeRoomForStatusBar();
   return true;
 }
@@ -64,31 +67,31 @@ void MainWindow::MakeRoomForStatusBar() {
     if (spec.kind == ui::ControlKind::statusBar || (spec.flags & ui::kHidden))
       continue;
     const ui::TwipsRect r = ui::WindowTwipsRect(table, spec);
-    contentBottom = std::max(contentBottom, controls_.Pixels(r.top + r.height));
+    contentBottom = std::max(contentBottom, Pixels(r.top + r.height));
   }
   RECT bar{};
-  ::GetWindowRect(Item(main_ids::Status), &bar);
+  ::GetWindowRect(Item(main_ids::statusBar), &bar);
   RECT client{};
   ::GetClientRect(hwnd(), &client);
   const int needed = contentBottom + (bar.bottom - bar.top);
   if (needed <= client.bottom)
     return;
-  RECT frame{0, 0, client.right, needed};
-  ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongW(hwnd(), GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(::GetWindowLongW(hwnd(), GWL_EXSTYLE)));
-  ::SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+  RECT frame{};
+  ::GetWindowRect(hwnd(), &frame);
+  ::SetWindowPos(hwnd(), nullptr, 0, 0, frame.right - frame.left,
+                 frame.bottom - frame.top + needed - client.bottom,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void MainWindow::SetStatus(const std::wstring& text) {
-  ::SendMessageW(Item(main_ids::Status), SB_SETTEXTW, SB_SIMPLEID,
+  ::SendMessageW(Item(main_ids::statusBar), SB_SETTEXTW, SB_SIMPLEID,
                  reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 bool MainWindow::Load(std::wstring_view arguments) {
   ::ShowWindow(hwnd(), SW_SHOWNORMAL);
   ::UpdateWindow(hwnd());
-  ::SetFocus(Item(main_ids::Command1));
+  ::SetFocus(Item(main_ids::playButton));
   VINTREL_START_PHASE("painted");
 
   // The first failure abandons the rest of the option work and is reported
@@ -112,11 +115,10 @@ bool MainWindow::Load(std::wstring_view arguments) {
       startupOptions_ = std::move(recovered);
   }
 
-  const std::wstring quote = ui::WindowText(Item(main_ids::kov));
-  const std::optional<std::wstring> file = FileFromArguments(arguments, quote);
+  const std::optional<std::wstring> file = FileFromArguments(arguments);
   if (!file)
     return false;
-  ::SetWindowTextW(Item(main_ids::bikfile), file->c_str());
+  ::SetWindowTextW(Item(main_ids::filePathBox), file->c_str());
   Play();
   return true;
 }
@@ -149,7 +151,7 @@ std::optional<Options> MainWindow::TakeOptions() {
 }
 
 void MainWindow::Browse() {
-  if (const auto path = AskForFile(hwnd()))
+  if (const auto path = AskForFile(hwnd(), lastFolder_))
     ShowFile(*path);
 }
 
@@ -159,11 +161,13 @@ void MainWindow::Drop(HDROP drop) {
 }
 
 void MainWindow::ShowFile(const std::wstring& path) {
+  if (std::wstring folder = FolderOf(path); !folder.empty())
+    lastFolder_ = std::move(folder);
   // Whatever goes wrong once a file is chosen ends the flow without a word;
   // the labels already set keep their new text.
   current_.reset();
   try {
-    current_ = ShowFileInPanel(hwnd(), path, ProgramIcon());
+    current_ = ShowFileInPanel(hwnd(), path);
     currentPath_ = path;
   } catch (const std::exception&) {
   }
@@ -171,58 +175,20 @@ void MainWindow::ShowFile(const std::wstring& path) {
 
 void MainWindow::ShowPanelMenu(LPARAM at) {
   POINT point{GET_X_LPARAM(at), GET_Y_LPARAM(at)};
-  RECT panel{};
-  ::GetWindowRect(Item(main_ids::Frame1), &panel);
-  if (at == -1) {  // from the keyboard: at the panel's corner
-    point = {panel.left + controls_.Pixels(120), panel.top + controls_.Pixels(240)};
-  } else {
-    RECT audio{};
-    ::GetWindowRect(Item(main_ids::Frame2), &audio);
-    if (!::PtInRect(&panel, point) && !::PtInRect(&audio, point))
-      return;
-  }
-  struct MenuTraits {
-    using Type = HMENU;
-    static Type Empty() { return nullptr; }
-    static void Release(Type menu) { ::DestroyMenu(menu); }
-  };
-  const ui::UniqueHandle<MenuTraits> menu(::CreatePopupMenu());
-  if (!menu)
+  RECT video{};
+  RECT audio{};
+  ::GetWindowRect(Item(main_ids::videoGroup), &video);
+  ::GetWindowRect(Item(main_ids::audioGroup), &audio);
+  if (at == -1)  // from the keyboard: at the panel's corner
+    point = {video.left + Pixels(120), video.top + Pixels(240)};
+  else if (!::PtInRect(&video, point) && !::PtInRect(&audio, point))
     return;
-  const UINT state = current_ ? MF_ENABLED : MF_GRAYED;
-  // The tab puts the shortcut in the menu's own column. Wine starts that
-  // column right at the end of the widest text, where Windows leaves a gap:
-  // the blanks keep the two apart there, and widen the gap a little here.
-  ::AppendMenuW(menu.get(), MF_STRING | state, main_ids::CopyFacts,
-                L"Копировать сведения  \tCtrl+C");
-  ::AppendMenuW(menu.get(), MF_STRING | state, main_ids::ShowDetails, L"Сведения о файле…");
-  ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0,
-                   hwnd(), nullptr);
+  TrackPanelMenu(hwnd(), point, current_.has_value());
 }
 
 void MainWindow::CopyFacts() {
-  if (!current_ || !::OpenClipboard(hwnd()))
-    return;
-  // The table's line breaks as the system's text has them.
-  std::wstring text;
-  for (const wchar_t c : ui::Widen(vintrel::CopyText(ui::Narrow(currentPath_), *current_))) {
-    if (c == L'\n')
-      text += L'\r';
-    text += c;
-  }
-  ::EmptyClipboard();
-  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  if (HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-    if (void* data = ::GlobalLock(memory)) {
-      std::copy_n(text.c_str(), text.size() + 1, static_cast<wchar_t*>(data));
-      ::GlobalUnlock(memory);
-      if (::SetClipboardData(CF_UNICODETEXT, memory))
-        memory = nullptr;  // the clipboard owns it now
-    }
-    if (memory)
-      ::GlobalFree(memory);
-  }
-  ::CloseClipboard();
+  if (current_)
+    CopyToClipboard(hwnd(), CopyText(win::Narrow(currentPath_), *current_));
 }
 
 bool MainWindow::TranslateKey(const MSG& msg) {
@@ -230,7 +196,7 @@ bool MainWindow::TranslateKey(const MSG& msg) {
   // selection; anywhere else it copies the file's facts.
   if (msg.message != WM_CHAR || msg.wParam != 3)
     return false;
-  if (msg.hwnd == Item(main_ids::bikfile)) {
+  if (msg.hwnd == Item(main_ids::filePathBox)) {
     DWORD from = 0;
     DWORD to = 0;
     ::SendMessageW(msg.hwnd, EM_GETSEL, reinterpret_cast<WPARAM>(&from),
@@ -249,7 +215,7 @@ void MainWindow::Play() {
   const std::wstring switches = BuildSwitches(*options);
   options->Save();
   SetStatus(switches);
-  if (const auto failure = PlayFile(ui::WindowText(Item(main_ids::bikfile)), switches))
+  if (const auto failure = PlayFile(ui::WindowText(Item(main_ids::filePathBox)), switches))
     ShowFailure(*failure, ProgramIcon());
 }
 
@@ -260,11 +226,11 @@ void MainWindow::EditSettings() {
 }
 
 void MainWindow::OnCommand(int id, int code, HWND) {
-  if (id == main_ids::CopyFacts) {
+  if (id == main_ids::copyFactsCommand) {
     CopyFacts();
     return;
   }
-  if (id == main_ids::ShowDetails) {
+  if (id == main_ids::showDetailsCommand) {
     if (current_)
       ShowFileDetails(hwnd(), ProgramIcon(), currentPath_, *current_);
     return;
@@ -272,16 +238,16 @@ void MainWindow::OnCommand(int id, int code, HWND) {
   if (code != BN_CLICKED)
     return;
   switch (id) {
-    case main_ids::cmdAddFile:
+    case main_ids::browseButton:
       Browse();
       break;
-    case main_ids::Command1:
+    case main_ids::playButton:
       Play();
       break;
-    case main_ids::Command2:
+    case main_ids::settingsButton:
       EditSettings();
       break;
-    case main_ids::Command4:
+    case main_ids::aboutButton:
       ShowAboutDialog(hwnd());
       break;
     default:
@@ -305,7 +271,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       Drop(reinterpret_cast<HDROP>(wParam));
       return 0;
     case WM_SIZE:
-      ::SendMessageW(Item(main_ids::Status), WM_SIZE, 0, 0);
+      ::SendMessageW(Item(main_ids::statusBar), WM_SIZE, 0, 0);
       return 0;
     case WM_DESTROY:
       ::PostQuitMessage(0);

@@ -32,6 +32,8 @@ class MainWindow : public ui::Window {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void OnCommand(int id, int code, HWND control) override;
   void OnClose() override;
+  // The status bar's font may need more room at the new DPI.
+  void OnDpiChanged() override { MakeRoomForStatusBar(); }
 
  private:
   void MakeRoomForStatusBar();
@@ -52,7 +54,6 @@ class MainWindow : public ui::Window {
   void EditSettings();
 
   const ui::ProgramIcons& icons_;
-  ui::ControlSet controls_;
   // Start-up's load, kept for the first play or settings window and stored
   // at the close if neither came. Held only when the whole file was read:
   // half-read options are neither played nor stored.
@@ -60,6 +61,9 @@ class MainWindow : public ui::Window {
   // The Bink file the panel shows, for the copy and the details window.
   std::optional<BinkExamination> current_;
   std::wstring currentPath_;
+  // Where the open dialog starts: the folder of the last file chosen or
+  // dropped, for the rest of the run.
+  std::wstring lastFolder_;
 };
 
 }  // namespace vintrel

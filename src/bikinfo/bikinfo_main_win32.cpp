@@ -4,8 +4,8 @@
 
 #include "bikinfo/bikinfo_run.h"
 #include "bink/bink_read.h"
-#include "ui/system_error.h"
-#include "ui/utf8.h"
+#include "win/system_error.h"
+#include "win/utf8.h"
 
 namespace vintrel {
 namespace {
@@ -33,7 +33,7 @@ class Output {
 
   bool Flush(std::string& error) {
     if (failure_.empty() && !pending_.empty() && !WritePending()) {
-      failure_ = ui::Narrow(ui::SystemErrorText(::GetLastError()));
+      failure_ = win::Narrow(win::SystemErrorText(::GetLastError()));
     }
     pending_.clear();
     return Failed(error);
@@ -48,7 +48,7 @@ class Output {
   bool WritePending() {
     DWORD written = 0;
     if (console_) {
-      const std::wstring wide = ui::Widen(pending_);
+      const std::wstring wide = win::Widen(pending_);
       return ::WriteConsoleW(handle_, wide.data(), static_cast<DWORD>(wide.size()), &written,
                              nullptr) != 0;
     }
@@ -81,7 +81,7 @@ class Win32System : public BikinfoSystem {
 
   BinkExamination Examine(const SystemString& file) override { return ExamineBinkFile(file); }
   std::string Display(const std::filesystem::path& path) override {
-    return ui::Narrow(path.native());
+    return win::Narrow(path.native());
   }
   bool Write(std::string_view utf8, std::string& error) override { return out_.Write(utf8, error); }
   bool Flush(std::string& error) override { return out_.Flush(error); }

@@ -1,14 +1,14 @@
 #include <windows.h>
 
 #include "bink/bink_read.h"
-#include "ui/system_error.h"
-#include "ui/unique_handle.h"
-#include "ui/utf8.h"
+#include "win/system_error.h"
+#include "win/unique_handle.h"
+#include "win/utf8.h"
 
 namespace vintrel {
 namespace {
 
-using FileHandle = ui::UniqueHandle<ui::FileHandleTraits>;
+using FileHandle = win::UniqueHandle<win::FileHandleTraits>;
 
 struct FindTraits {
   using Type = HANDLE;
@@ -17,7 +17,7 @@ struct FindTraits {
 };
 
 std::string ErrorText(DWORD code) {
-  return ui::Narrow(ui::SystemErrorText(code));
+  return win::Narrow(win::SystemErrorText(code));
 }
 
 class Win32Source : public ByteSource {
@@ -105,9 +105,9 @@ FolderListing ListFolder(const SystemString& folder) {
   FolderListing listing;
   const std::wstring pattern = JoinPath(folder, L"*");
   WIN32_FIND_DATAW found;
-  ui::UniqueHandle<FindTraits> find(::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found,
-                                                       FindExSearchNameMatch, nullptr,
-                                                       FIND_FIRST_EX_LARGE_FETCH));
+  win::UniqueHandle<FindTraits> find(::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found,
+                                                        FindExSearchNameMatch, nullptr,
+                                                        FIND_FIRST_EX_LARGE_FETCH));
   DWORD code = find ? ERROR_SUCCESS : ::GetLastError();
   while (find) {
     const std::wstring_view name = found.cFileName;

@@ -10,7 +10,7 @@
 #include "res/about_dialog_ids.h"
 #include "ui/controls.h"
 #include "ui/dialog.h"
-#include "ui/system_library.h"
+#include "win/system_library.h"
 
 namespace vintrel {
 namespace {
@@ -27,13 +27,13 @@ class ComApartment {
  public:
   ComApartment() {
     const auto initialize =
-        ui::RequireSystemFunction<decltype(::CoInitializeEx)>(kCom, "CoInitializeEx");
+        win::RequireSystemFunction<decltype(::CoInitializeEx)>(kCom, "CoInitializeEx");
     initialized_ =
         SUCCEEDED(initialize(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
   }
   ~ComApartment() {
     if (initialized_)
-      ui::SystemFunction<decltype(::CoUninitialize)>(kCom, "CoUninitialize")();
+      win::SystemFunction<decltype(::CoUninitialize)>(kCom, "CoUninitialize")();
   }
   ComApartment(const ComApartment&) = delete;
   ComApartment& operator=(const ComApartment&) = delete;
@@ -43,7 +43,7 @@ class ComApartment {
 };
 
 decltype(::ShellExecuteW)* ShellExecute() {
-  return ui::RequireSystemFunction<decltype(::ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+  return win::RequireSystemFunction<decltype(::ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
 }
 
 class AboutDialog : public ui::ModalDialog {

@@ -21,9 +21,9 @@ constexpr int kButtonTop = 2 * kMargin + kListHeight;
 
 // clang-format off
 constexpr ui::ControlSpec kControls[] = {
-  // id   kind                    text        tooltip  left, top, width, height                          container tab
-  {List,  ControlKind::listView,  L"",        nullptr, {kMargin, kMargin, kListWidth, kListHeight},             0, 0},
-  {Close, ControlKind::button,    L"Закрыть", nullptr, {kButtonLeft, kButtonTop, kButtonWidth, kButtonHeight}, 0, 1},
+  // id         kind                    text        tooltip  left, top, width, height                          container tab
+  {factsList,   ControlKind::listView,  L"",        nullptr, {kMargin, kMargin, kListWidth, kListHeight},             0, 0},
+  {closeButton, ControlKind::button,    L"Закрыть", nullptr, {kButtonLeft, kButtonTop, kButtonWidth, kButtonHeight}, 0, 1},
 };
 // clang-format on
 

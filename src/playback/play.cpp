@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "playback/player_command.h"
-#include "ui/program_location.h"
-#include "ui/unique_handle.h"
+#include "win/program_location.h"
+#include "win/unique_handle.h"
 
 namespace vintrel {
 namespace {
@@ -26,7 +26,7 @@ std::wstring FullPath(const std::wstring& file) {
 std::optional<Failure> PlayFile(const std::wstring& file, const std::wstring& switches) {
   if (file.empty())
     return Failure{FailureKind::noFileChosen};
-  const std::wstring folder = ui::ProgramFolder();
+  const std::wstring folder = win::ProgramFolder();
   const std::wstring playerPath = PlayerPath(folder);
   // With its backslash, so that "C:" is the drive's root, not its current folder.
   const std::wstring startIn = folder + L'\\';
@@ -45,8 +45,8 @@ std::optional<Failure> PlayFile(const std::wstring& file, const std::wstring& sw
     const DWORD error = ::GetLastError();
     return Failure{FailureKind::playerNotStarted, error, playerPath};
   }
-  ui::UniqueKernelHandle process(started.hProcess);
-  ui::UniqueKernelHandle thread(started.hThread);
+  win::UniqueKernelHandle process(started.hProcess);
+  win::UniqueKernelHandle thread(started.hThread);
   return std::nullopt;
 }
 

@@ -4,8 +4,8 @@
 namespace vintrel::details_ids {
 
 enum : int {
-  List = 500,   // the facts, one per row
-  Close = 501,  // "Закрыть"
+  factsList = 500,    // the facts, one per row
+  closeButton = 501,  // "Закрыть"
 };
 
 }  // namespace vintrel::details_ids

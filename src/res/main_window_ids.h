@@ -4,24 +4,44 @@
 namespace vintrel::main_ids {
 
 enum : int {
-  bikfile = 100,
-  kov = 101,
-  cmdAddFile = 102,
-  Command1 = 103,  // "Смотреть"
-  Command2 = 104,  // "Настройки"
-  Command4 = 105,  // "Справка"
-  Frame1 = 106,    // "Видео"
-  Frame2 = 107,    // "Звук"
-  Status = 108,
-  PicBullsEye = 109,
+  filePathBox = 100,
+  browseButton = 102,    // "Обзор"
+  playButton = 103,      // "Смотреть"
+  settingsButton = 104,  // "Настройки"
+  aboutButton = 105,     // "Справка"
+  videoGroup = 106,      // "Видео"
+  audioGroup = 107,      // "Звук"
+  statusBar = 108,
   // Commands of the panel's menu.
-  CopyFacts = 120,    // "Копировать сведения", also Ctrl+C
-  ShowDetails = 121,  // "Сведения о файле…"
-};
+  copyFactsCommand = 120,    // "Копировать сведения", also Ctrl+C
+  showDetailsCommand = 121,  // "Сведения о файле…"
 
-// LabelN of the two information frames has the identifier 200 + N.
-constexpr int Label(int n) {
-  return 200 + n;
-}
+  // In "Видео": each caption, then the value it names.
+  formatValue = 201,
+  frameTypeValue = 202,
+  heightValue = 204,
+  widthValue = 205,
+  frameCountValue = 206,
+  frameRateValue = 207,
+  frameRateUnit = 208,  // "кад/сек"
+  largestFrameValue = 215,
+  formatLabel = 218,
+  frameTypeLabel = 219,
+  heightLabel = 220,
+  widthLabel = 221,
+  frameCountLabel = 222,
+  frameRateLabel = 223,
+  largestFrameLabel = 224,
+
+  // In "Звук".
+  audioFormatLabel = 203,  // "Формат:", whose value is the sample bits
+  channelsLabel = 209,
+  sampleBitsUnit = 210,  // "бит"
+  channelsValue = 211,
+  sampleBitsValue = 212,
+  sampleRateValue = 213,
+  sampleRateLabel = 216,
+  sampleRateUnit = 217,  // "Герц"
+};
 
 }  // namespace vintrel::main_ids

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "settings/stored_number.h"
-#include "ui/unique_handle.h"
+#include "win/unique_handle.h"
 
 namespace vintrel::ini {
 namespace {
@@ -16,7 +16,7 @@ constexpr wchar_t kSection[] = L"main";
 // the system's error code when that was refused; 0 when the file opened or
 // is missing. Nothing is read or written.
 DWORD Refusal(const std::wstring& path, DWORD access) {
-  const ui::UniqueFile file(::CreateFileW(path.c_str(), access,
+  const win::UniqueFile file(::CreateFileW(path.c_str(), access,
                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                           nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (file)

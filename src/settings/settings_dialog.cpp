@@ -11,8 +11,8 @@
 #include "shell/file_association.h"
 #include "ui/controls.h"
 #include "ui/dialog.h"
-#include "ui/system_error.h"
-#include "ui/system_library.h"
+#include "win/system_error.h"
+#include "win/system_library.h"
 
 namespace vintrel {
 namespace {
@@ -131,7 +131,7 @@ class SettingsDialog : public ui::ModalDialog {
       return;
     }
     const Failure& failure = *outcome.failure;
-    ShowProgramMessage(FailureText(failure, ui::SystemErrorText(failure.systemCode)), kErrorTitle,
+    ShowProgramMessage(FailureText(failure, win::SystemErrorText(failure.systemCode)), kErrorTitle,
                        icon);
   }
 
@@ -141,7 +141,7 @@ class SettingsDialog : public ui::ModalDialog {
     // such as "Статистика:"; the classic one draws the caption at its width.
     // Without the theme library the frames are classic already.
     const auto setTheme =
-        ui::SystemFunction<decltype(::SetWindowTheme)>(L"uxtheme.dll", "SetWindowTheme");
+        win::SystemFunction<decltype(::SetWindowTheme)>(L"uxtheme.dll", "SetWindowTheme");
     for (const ui::ControlSpec& spec : settings_layout::Controls()) {
       if (setTheme && spec.kind == ui::ControlKind::frame)
         setTheme(Item(spec.id), L" ", L" ");

@@ -6,8 +6,8 @@
 
 #include "shell/association.h"
 #include "shell/classes_store.h"
-#include "ui/program_location.h"
-#include "ui/system_library.h"
+#include "win/program_location.h"
+#include "win/system_library.h"
 
 namespace vintrel {
 namespace {
@@ -43,7 +43,7 @@ bool RunsAsAdministrator() {
 // the next log-on.
 void TellShellAssociationsChanged() {
   if (const auto notify =
-          ui::SystemFunction<decltype(::SHChangeNotify)>(L"shell32.dll", "SHChangeNotify"))
+          win::SystemFunction<decltype(::SHChangeNotify)>(L"shell32.dll", "SHChangeNotify"))
     notify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nullptr, nullptr);
 }
 
@@ -51,7 +51,7 @@ void TellShellAssociationsChanged() {
 
 AssociationOutcome RegisterBikAssociation() {
   ClassesStore store;
-  AssociationOutcome outcome = RegisterAssociation(store, ProgramPath(ui::ProgramExecutablePath()));
+  AssociationOutcome outcome = RegisterAssociation(store, ProgramPath(win::ProgramExecutablePath()));
   if (outcome.ok())
     TellShellAssociationsChanged();
   return outcome;
@@ -60,7 +60,7 @@ AssociationOutcome RegisterBikAssociation() {
 AssociationOutcome RemoveBikAssociation() {
   ClassesStore store;
   AssociationOutcome outcome =
-      RemoveAssociation(store, RunsAsAdministrator(), ProgramPath(ui::ProgramExecutablePath()));
+      RemoveAssociation(store, RunsAsAdministrator(), ProgramPath(win::ProgramExecutablePath()));
   if (outcome.ok())
     TellShellAssociationsChanged();
   return outcome;

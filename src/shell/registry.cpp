@@ -1,12 +1,12 @@
 #include "shell/registry.h"
 
-#include "ui/unique_handle.h"
+#include "win/unique_handle.h"
 
 namespace vintrel::Registry {
 
 LONG WriteRegString(HKEY root, const std::wstring& subKey, const std::wstring& valueName,
                     const std::wstring& data) {
-  ui::UniqueRegKey key;
+  win::UniqueRegKey key;
   // Only the right to set values: a store whose keys a user may not change
   // refuses here rather than after the open.
   const LONG created = ::RegCreateKeyExW(root, subKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
@@ -52,7 +52,7 @@ std::optional<std::wstring> ReadString(HKEY root, const std::wstring& subKey,
 
 KeyContents CountContents(HKEY root, const std::wstring& subKey) {
   KeyContents contents;
-  ui::UniqueRegKey key;
+  win::UniqueRegKey key;
   if (::RegOpenKeyExW(root, subKey.c_str(), 0, KEY_QUERY_VALUE | KEY_ENUMERATE_SUB_KEYS,
                       key.put()) != ERROR_SUCCESS ||
       ::RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, &contents.subKeys, nullptr, nullptr,

@@ -13,8 +13,7 @@ enum class ControlKind {
   textBox,
   frame,  // group box with a caption
   statusBar,
-  iconPicture,  // holds an icon; the program never shows it
-  listView,     // a list of rows in columns
+  listView,  // a list of rows in columns
 };
 
 enum ControlFlag : unsigned {

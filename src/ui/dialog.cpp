@@ -10,6 +10,8 @@ namespace vintrel::ui {
 namespace {
 
 static_assert(sizeof(DLGTEMPLATE) == 18, "a dialog template's header is packed");
+// DDC_DISABLE_ALL of SetDialogDpiChangeBehavior, which older headers lack.
+constexpr DWORD kNoDialogDpiScaling = 1;
 
 void AppendText(std::vector<WORD>& words, std::wstring_view text) {
   words.insert(words.end(), text.begin(), text.end());
@@ -58,15 +60,19 @@ const DLGTEMPLATE* Dialog::Template(const Frame& frame) {
 }
 
 void Dialog::Layout() {
+  // The dialog manager would scale the dialog by its template's font at a
+  // change of DPI (Windows 10 from 1703); the twips tables scale in
+  // proportion instead, at WM_DPICHANGED.
+  using SetBehavior = BOOL WINAPI(HWND, DWORD, DWORD);
+  static auto* const setBehavior = reinterpret_cast<SetBehavior*>(reinterpret_cast<void (*)()>(
+      ::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "SetDialogDpiChangeBehavior")));
+  if (setBehavior)
+    setBehavior(hwnd_, kNoDialogDpiScaling, kNoDialogDpiScaling);
   const int dpi = WindowDpi(hwnd_);
-  RECT rect{0, 0, TwipsToPixels(frame_.clientWidthTwips, dpi),
-            TwipsToPixels(frame_.clientHeightTwips, dpi)};
-  ::AdjustWindowRectEx(&rect, static_cast<DWORD>(::GetWindowLongW(hwnd_, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(::GetWindowLongW(hwnd_, GWL_EXSTYLE)));
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
-  const POINT at = CenteredOrigin(::GetWindow(hwnd_, GW_OWNER), width, height);
-  ::SetWindowPos(hwnd_, nullptr, at.x, at.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  const SIZE size = FrameSize(hwnd_, TwipsToPixels(frame_.clientWidthTwips, dpi),
+                              TwipsToPixels(frame_.clientHeightTwips, dpi), dpi);
+  const POINT at = CenteredOrigin(::GetWindow(hwnd_, GW_OWNER), size.cx, size.cy);
+  ::SetWindowPos(hwnd_, nullptr, at.x, at.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
   controls_.Build(hwnd_, frame_.controls, dpi);
   if (frame_.bigIcon)
     ::SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(frame_.bigIcon));
@@ -106,6 +112,10 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnInit();
     case WM_COMMAND:
       return OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_DPICHANGED:
+      TakeNewDpi(hwnd_, controls_, wParam, lParam);
+      OnDpiChanged();
+      return Answer(message, 0);
     case WM_NOTIFY: {
       const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
       if (OnNotify(static_cast<int>(header.idFrom), header, result))
@@ -146,7 +156,7 @@ INT_PTR CALLBACK Dialog::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
   try {
     return self->Dispatch(message, wParam, lParam);
   } catch (...) {
-    ReportException(hwnd);
+    ReportException();
     // A dialog whose controls could not all be made does not open half-built.
     if (message == WM_INITDIALOG)
       self->End(-1);

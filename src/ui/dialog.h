@@ -61,6 +61,8 @@ class Dialog {
   }
   // Called after WM_NCDESTROY; the handle is gone by then.
   virtual void OnDestroyed() {}
+  // After the dialog and its controls took a new DPI.
+  virtual void OnDpiChanged() {}
   // Closes the dialog with `result`: ends a modal one, destroys a modeless one.
   virtual void End(INT_PTR result) = 0;
 

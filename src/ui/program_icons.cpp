@@ -5,9 +5,9 @@
 namespace vintrel::ui {
 namespace {
 
-UniqueIcon LoadIconSized(int id, int sizeMetric) {
+win::UniqueIcon LoadIconSized(int id, int sizeMetric) {
   const int size = ::GetSystemMetrics(sizeMetric);
-  return UniqueIcon(static_cast<HICON>(::LoadImageW(
+  return win::UniqueIcon(static_cast<HICON>(::LoadImageW(
       ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
 }
 

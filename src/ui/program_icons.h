@@ -1,5 +1,5 @@
 #pragma once
-#include "ui/unique_handle.h"
+#include "win/unique_handle.h"
 
 namespace vintrel::ui {
 
@@ -7,12 +7,12 @@ namespace vintrel::ui {
 // lent to every window and message box that shows one.
 struct ProgramIcons {
   // The film frame: the main window's frame and the shell's picture of it.
-  UniqueIcon window;
-  UniqueIcon windowSmall;
-  // The bull's-eye: message boxes, the settings window, and the main
-  // window's hidden picture box, which holds this very handle.
-  UniqueIcon program;
-  UniqueIcon programSmall;
+  win::UniqueIcon window;
+  win::UniqueIcon windowSmall;
+  // The bull's-eye: the frames of the settings and details windows. (Message
+  // boxes load it from the resources at their own size.)
+  win::UniqueIcon program;
+  win::UniqueIcon programSmall;
 };
 
 ProgramIcons LoadProgramIcons();

@@ -1,17 +1,12 @@
 #include "ui/window.h"
 
-#include <utility>
-
 #include "ui/controls.h"
 #include "ui/twips.h"
 
 namespace vintrel::ui {
 namespace {
 
-ExceptionReporter& Reporter() {
-  static ExceptionReporter reporter;
-  return reporter;
-}
+ExceptionReporter reporter = nullptr;
 
 void RegisterClassOnce(const wchar_t* className, WNDPROC procedure) {
   WNDCLASSEXW existing{};
@@ -31,13 +26,13 @@ void RegisterClassOnce(const wchar_t* className, WNDPROC procedure) {
 
 }  // namespace
 
-void SetExceptionReporter(ExceptionReporter reporter) {
-  Reporter() = std::move(reporter);
+void SetExceptionReporter(ExceptionReporter newReporter) {
+  reporter = newReporter;
 }
 
-void ReportException(HWND owner) {
-  if (Reporter())
-    Reporter()(owner);
+void ReportException() {
+  if (reporter)
+    reporter();
 }
 
 POINT CenteredOrigin(HWND owner, int width, int height) {
@@ -56,20 +51,34 @@ Window::~Window() {
   Destroy();
 }
 
+void TakeNewDpi(HWND window, ControlSet& controls, WPARAM wParam, LPARAM lParam) {
+  controls.Rescale(HIWORD(wParam));
+  const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+  ::SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  // Group boxes paint only their edges: what the old layout left inside
+  // them goes only when the whole window is painted anew.
+  ::RedrawWindow(window, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
 bool Window::Create(const Frame& frame) {
   RegisterClassOnce(frame.className, &Window::Procedure);
-  const int dpi = ScreenDpi();
-  RECT rect{0, 0, TwipsToPixels(frame.clientWidthTwips, dpi),
-            TwipsToPixels(frame.clientHeightTwips, dpi)};
-  ::AdjustWindowRectEx(&rect, frame.style, FALSE, frame.exStyle);
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
-
-  const POINT at = CenteredOrigin(frame.owner, width, height);
-  HWND hwnd = ::CreateWindowExW(frame.exStyle, frame.className, L"", frame.style, at.x, at.y, width,
-                                height, frame.owner, nullptr, ::GetModuleHandleW(nullptr), this);
+  // Made about where it will show, so that it has that monitor's DPI, then
+  // sized at that DPI.
+  const int screenDpi = ScreenDpi();
+  const POINT around = CenteredOrigin(frame.owner, TwipsToPixels(frame.clientWidthTwips, screenDpi),
+                                      TwipsToPixels(frame.clientHeightTwips, screenDpi));
+  HWND hwnd =
+      ::CreateWindowExW(frame.exStyle, frame.className, L"", frame.style, around.x, around.y, 0, 0,
+                        frame.owner, nullptr, ::GetModuleHandleW(nullptr), this);
   if (!hwnd)
     return false;
+  const int dpi = WindowDpi(hwnd);
+  const SIZE size = FrameSize(hwnd, TwipsToPixels(frame.clientWidthTwips, dpi),
+                              TwipsToPixels(frame.clientHeightTwips, dpi), dpi);
+  const POINT at = CenteredOrigin(frame.owner, size.cx, size.cy);
+  ::SetWindowPos(hwnd, nullptr, at.x, at.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+  controls_.Build(hwnd, frame.controls, dpi);
   if (frame.bigIcon)
     ::SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(frame.bigIcon));
   if (frame.smallIcon) {
@@ -99,6 +108,10 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_CLOSE:
       OnClose();
+      return 0;
+    case WM_DPICHANGED:
+      TakeNewDpi(hwnd_, controls_, wParam, lParam);
+      OnDpiChanged();
       return 0;
     case WM_ACTIVATE: {
       if (LOWORD(wParam) == WA_INACTIVE) {
@@ -146,7 +159,7 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
   try {
     return self->HandleMessage(message, wParam, lParam);
   } catch (...) {
-    ReportException(hwnd);
+    ReportException();
     return 0;
   }
 }

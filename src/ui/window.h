@@ -1,7 +1,10 @@
 #pragma once
 #include <windows.h>
 
-#include <functional>
+#include <span>
+
+#include "ui/control_table.h"
+#include "ui/controls.h"
 
 namespace vintrel::ui {
 
@@ -30,14 +33,21 @@ class Window {
     DWORD style;
     DWORD exStyle;
     HWND owner;
-    int clientWidthTwips;  // converted at the screen's DPI
+    int clientWidthTwips;  // converted at the window's DPI
     int clientHeightTwips;
     HICON bigIcon;
     HICON smallIcon;
+    std::span<const ControlSpec> controls = {};
   };
-  // Creates the window hidden, centred on its owner (or on the screen).
+  // Creates the window hidden, centred on its owner (or on the screen), with
+  // its controls.
   bool Create(const Frame& frame);
   void Destroy();
+
+  // The DPI the window is laid out at, and a length of the controls' table
+  // in pixels at it.
+  int Dpi() const { return controls_.Dpi(); }
+  int Pixels(int twips) const { return controls_.Pixels(twips); }
 
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   // WM_COMMAND; `control` is null for menus, accelerators and the dialog
@@ -56,21 +66,28 @@ class Window {
   }
   // Called after WM_NCDESTROY; the handle is gone by then.
   virtual void OnDestroyed() {}
+  // After the window and its controls took a new DPI.
+  virtual void OnDpiChanged() {}
 
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
   HWND hwnd_ = nullptr;
   HWND lastFocus_ = nullptr;
+  ControlSet controls_;
 };
+
+// WM_DPICHANGED for a window or dialog built from `controls`: its controls
+// and their font at the new DPI, and the size and place the system suggests.
+void TakeNewDpi(HWND window, ControlSet& controls, WPARAM wParam, LPARAM lParam);
 
 // What an exception that reached a window procedure turns into; the program
 // installs a reporter that shows its own message box.
-using ExceptionReporter = std::function<void(HWND owner)>;
+using ExceptionReporter = void (*)();
 void SetExceptionReporter(ExceptionReporter reporter);
 // Hands the exception being handled to the reporter; for catch blocks at a
 // window or dialog procedure.
-void ReportException(HWND owner);
+void ReportException();
 
 // Where a window of that size goes: centred on its owner when the owner is
 // shown, else on the work area, never past the screen's top-left corner.

@@ -58,13 +58,13 @@ TEST_F(BadInput, SettingsFileIsRecoveredOrReportedAndNeverSpills) {
       WriteIni(c.ini);
     const bool locked = c.share.has_value();
     SetFileAttributesW(IniPath().c_str(), locked ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL);
-    ui::UniqueFile holder(locked ? CreateFileW(IniPath().c_str(), GENERIC_READ, *c.share, nullptr,
-                                               OPEN_EXISTING, 0, nullptr)
-                                 : INVALID_HANDLE_VALUE);
+    win::UniqueFile holder(locked ? CreateFileW(IniPath().c_str(), GENERIC_READ, *c.share, nullptr,
+                                                OPEN_EXISTING, 0, nullptr)
+                                  : INVALID_HANDLE_VALUE);
     Start();
     EXPECT_TRUE(WaitUntil([&] { return Status() == c.status; })) << Status();
     if (c.answer) {
-      const Box box = Press(Main(main_ids::Command2));
+      const Box box = Press(Main(main_ids::settingsButton));
       EXPECT_EQ(box.title, L"Ошибка!");
       EXPECT_NE(box.text.find(c.box), std::wstring::npos) << box.text;
       EXPECT_EQ(box.buttons, (c.answer == IDOK ? std::vector{IDOK} : std::vector{IDYES, IDNO}));
@@ -81,7 +81,7 @@ TEST_F(BadInput, SettingsFileIsRecoveredOrReportedAndNeverSpills) {
       if (locked) {
         const fs::path clip = AddBik(L"clip.bik");
         Browse(clip);
-        Click(Main(main_ids::Command1));
+        Click(Main(main_ids::playButton));
         EXPECT_EQ(Plays(1)[0], PlayerArgs(clip)) << "the file's options play";
       }
     }

@@ -3,7 +3,6 @@
 // panel's menu for a revision "k" or Bink 2 file: its facts copied as text
 // (from the menu and with Ctrl+C) and listed in "Сведения о файле…".
 #include "driver.h"
-#include "res/details_window_ids.h"
 
 namespace vintrel::e2e {
 
@@ -21,9 +20,12 @@ class Files : public E2e {
  protected:
   // The file shown, the labels' texts and the "Звук" frame enabled or not.
   void ExpectPanel(const fs::path& file, const std::wstring& expected, bool audio) const {
-    EXPECT_EQ(Text(Main(bikfile)), file.wstring());
+    EXPECT_EQ(Text(Main(filePathBox)), file.wstring());
     std::wstring shown;
-    for (int n : {1, 2, 15, 4, 5, 6, 7, 11, 12, 13}) shown += Text(Main(Label(n))) + L" ";
+    for (int id :
+         {formatValue, frameTypeValue, largestFrameValue, heightValue, widthValue, frameCountValue,
+          frameRateValue, channelsValue, sampleBitsValue, sampleRateValue})
+      shown += Text(Main(id)) + L" ";
     EXPECT_EQ(shown, expected);
     for (int id : kAudio) EXPECT_EQ(IsWindowEnabled(Main(id)) != FALSE, audio) << id;
   }
@@ -36,13 +38,14 @@ class Files : public E2e {
   // A drop that is taken: its first file is shown.
   void DropShown(const std::vector<std::wstring>& files) const {
     Drop(files);
-    Require(WaitUntil([&] { return Text(Main(bikfile)) == files[0]; }), "the drop was not taken");
+    Require(WaitUntil([&] { return Text(Main(filePathBox)) == files[0]; }),
+            "the drop was not taken");
     Send(main_, WM_NULL);
   }
   // A right-click on the "Видео" frame; picks the item `n` places down.
   void PickFromMenu(int n) const {
     RECT frame{};
-    GetWindowRect(Main(Frame1), &frame);
+    GetWindowRect(Main(videoGroup), &frame);
     PostMessageW(main_, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(main_),
                  MAKELPARAM(frame.left + 30, frame.top + 40));
     HWND menu = WaitWindow(pid_, [](HWND w) { return ClassOf(w) == L"#32768"; });
@@ -71,7 +74,7 @@ TEST_F(Files, ChosenOrDroppedFileShowsItsHeaderOrIsReportedAndItsFactsAreCopiedA
 
   // A file that cannot be read (here one another program holds open without
   // sharing) is taken silently, the facts shown kept; it is read once free.
-  ui::UniqueFile holder(
+  win::UniqueFile holder(
       CreateFileW(colour.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
   Browse(colour);
   EXPECT_FALSE(WindowOf(pid_, IsBox));
@@ -104,16 +107,16 @@ TEST_F(Files, ChosenOrDroppedFileShowsItsHeaderOrIsReportedAndItsFactsAreCopiedA
   // Waits for the program's copy without opening the clipboard, which would
   // refuse it to the program meanwhile.
   const DWORD before = GetClipboardSequenceNumber();
-  PostMessageW(Main(Command1), WM_CHAR, 3, 1);
+  PostMessageW(Main(playButton), WM_CHAR, 3, 1);
   EXPECT_TRUE(WaitUntil([&] { return GetClipboardSequenceNumber() != before; }));
   EXPECT_EQ(TakeClipboardText(), copied);
   PickFromMenu(1);
-  const HWND details = WindowWith(pid_, details_ids::List);
+  const HWND details = WindowWith(pid_, details_ids::factsList);
   EXPECT_EQ(GetWindow(details, GW_OWNER), main_);
   EXPECT_EQ(Text(details), L"Сведения о файле");
   EXPECT_FALSE(IsWindowEnabled(main_));
   // The rows' texts are checked where they are made: here, that every fact is listed.
-  EXPECT_EQ(Send(Item(details, details_ids::List), LVM_GETITEMCOUNT), 16);
+  EXPECT_EQ(Send(Item(details, details_ids::factsList), LVM_GETITEMCOUNT), 16);
   Key(details, VK_ESCAPE);
   EXPECT_TRUE(Gone(details));
   EXPECT_TRUE(IsWindowEnabled(main_));
@@ -121,7 +124,8 @@ TEST_F(Files, ChosenOrDroppedFileShowsItsHeaderOrIsReportedAndItsFactsAreCopiedA
   // A pipe would hold a read forever: it is unreadable, and no file is
   // current, so both menu items are greyed and nothing is copied.
   const wchar_t* pipeName = L"\\\\.\\pipe\\vintrel-e2e";
-  const ui::UniqueFile pipe(CreateNamedPipeW(pipeName, PIPE_ACCESS_DUPLEX, 0, 1, 0, 0, 0, nullptr));
+  const win::UniqueFile pipe(
+      CreateNamedPipeW(pipeName, PIPE_ACCESS_DUPLEX, 0, 1, 0, 0, 0, nullptr));
   DropShown({pipeName});
   EXPECT_FALSE(WindowOf(pid_, IsBox));
   PickFromMenu(0);
@@ -137,7 +141,7 @@ TEST_F(Files, ChosenOrDroppedFileShowsItsHeaderOrIsReportedAndItsFactsAreCopiedA
   DropShown({first.wstring(), second.wstring()});
   ExpectPanel(first, kColourPanel, true);
   Browse(L"second.bik");  // a dropped file counts as chosen: the dialog starts there
-  EXPECT_EQ(Text(Main(bikfile)), second.wstring());
+  EXPECT_EQ(Text(Main(filePathBox)), second.wstring());
 
   // A path longer than 260 characters (Wine 8's open dialog cannot take it) is shown and played.
   const std::wstring d60(60, L'д'), path = root_.wstring() + L"\\" + d60 + L"0\\" + d60 + L"1\\" +
@@ -146,13 +150,14 @@ TEST_F(Files, ChosenOrDroppedFileShowsItsHeaderOrIsReportedAndItsFactsAreCopiedA
   ASSERT_TRUE(WriteFile(L"\\\\?\\" + path, BikBytes(kColour)));
   DropShown({path});
   ExpectPanel(path, kColourPanel, true);
-  Click(Main(Command1));
+  Click(Main(playButton));
   EXPECT_EQ(Plays(1)[0], PlayerArgs(path));
 
   // Dragged in from another program, none of the program's windows active:
   // the box still holds the main window, and a drop under it is not taken.
-  const ui::UniqueWindow other(CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE,
-                                               0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr));
+  const win::UniqueWindow other(CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"",
+                                                WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr,
+                                                nullptr, nullptr, nullptr));
   SetForegroundWindow(other.get());
   ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other.get(); }));
   Drop({Add(L"readme.txt", "plain text").wstring()});

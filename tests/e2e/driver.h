@@ -23,10 +23,11 @@
 
 #include "about_dialog_ids.h"
 #include "bik_maker.h"
+#include "details_window_ids.h"
 #include "main_window_ids.h"
 #include "resource_ids.h"
 #include "settings_dialog_ids.h"
-#include "ui/unique_handle.h"
+#include "win/unique_handle.h"
 
 namespace vintrel::e2e {
 
@@ -43,9 +44,10 @@ inline constexpr wchar_t kRecovered[] =
     L"Настройки восстановлены. Ошибка номер 13: Несоответствие типа";
 
 // The "Звук" frame and what it holds.
-inline constexpr int kAudio[] = {main_ids::Frame2,    main_ids::Label(3),  main_ids::Label(12),
-                                 main_ids::Label(10), main_ids::Label(9),  main_ids::Label(11),
-                                 main_ids::Label(16), main_ids::Label(13), main_ids::Label(17)};
+inline constexpr int kAudio[] = {
+    main_ids::audioGroup,      main_ids::audioFormatLabel, main_ids::sampleBitsValue,
+    main_ids::sampleBitsUnit,  main_ids::channelsLabel,    main_ids::channelsValue,
+    main_ids::sampleRateLabel, main_ids::sampleRateValue,  main_ids::sampleRateUnit};
 // Below HKEY_CURRENT_USER: the app a user chose for .bik files with "Always".
 inline constexpr wchar_t kUserChoice[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\FileExts\\.bik\\UserChoice";
@@ -178,7 +180,7 @@ class E2e : public ::testing::Test {
   static int CountPixels(HWND hwnd, COLORREF color) {
     RECT r{};
     GetWindowRect(hwnd, &r);
-    const ui::UniqueScreenDc screen(GetDC(nullptr));
+    const win::UniqueScreenDc screen(GetDC(nullptr));
     int count = 0;
     for (int y = r.top; y < r.bottom; ++y)
       for (int x = r.left; x < r.right; ++x) count += GetPixel(screen.get(), x, y) == color;
@@ -240,7 +242,7 @@ class E2e : public ::testing::Test {
   static std::optional<std::wstring> RegValue(const std::wstring& key,
                                               HKEY root = HKEY_CLASSES_ROOT,
                                               const wchar_t* name = L"") {
-    ui::UniqueRegKey handle;
+    win::UniqueRegKey handle;
     wchar_t value[1024] = {};
     DWORD size = sizeof value - sizeof(wchar_t);
     if (RegOpenKeyExW(root, key.c_str(), 0, KEY_READ, handle.put()))
@@ -259,7 +261,7 @@ class E2e : public ::testing::Test {
     ConvertStringSecurityDescriptorToSecurityDescriptorW(
         deny ? L"D:(D;;0x2;;;WD)(A;;KA;;;WD)" : L"D:(A;;KA;;;WD)", SDDL_REVISION_1, &descriptor,
         nullptr);
-    ui::UniqueRegKey handle;
+    win::UniqueRegKey handle;
     RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, WRITE_DAC, nullptr, handle.put(), nullptr);
     const LONG result = RegSetKeySecurity(handle.get(), DACL_SECURITY_INFORMATION, descriptor);
     LocalFree(descriptor);
@@ -339,7 +341,7 @@ class E2e : public ::testing::Test {
     CloseHandle(info.hThread);
     process_.reset(info.hProcess);
     pid_ = info.dwProcessId;
-    main_ = withWindow ? WindowWith(pid_, main_ids::Command1) : nullptr;
+    main_ = withWindow ? WindowWith(pid_, main_ids::playButton) : nullptr;
   }
   std::optional<DWORD> WaitExit(int ms = 10000) const {
     DWORD code = 0;
@@ -361,7 +363,7 @@ class E2e : public ::testing::Test {
   }
   HWND Main(int id) const { return Item(main_, id); }
   std::wstring Status() const {
-    HWND bar = Main(main_ids::Status);
+    HWND bar = Main(main_ids::statusBar);
     std::wstring text(LOWORD(Send(bar, SB_GETTEXTLENGTHW)) + 1, L'\0');
     void* remote = Remote(text.data(), text.size() * sizeof(wchar_t));
     Send(bar, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(remote));
@@ -371,7 +373,7 @@ class E2e : public ::testing::Test {
   }
 
   HWND OpenDialog() const {  // "Обзор" clicked: the open dialog
-    Click(Main(main_ids::cmdAddFile));
+    Click(Main(main_ids::browseButton));
     HWND dialog = WindowWith(pid_, kFileName);
     Require(Text(dialog) == L"Откроем файл для просмотра...", "no open dialog");
     return dialog;
@@ -387,7 +389,7 @@ class E2e : public ::testing::Test {
   HWND Open(int button, int control) const {
     return Click(Main(button)), WindowWith(pid_, control);
   }
-  HWND OpenSettings() const { return Open(main_ids::Command2, settings_ids::displayModeList); }
+  HWND OpenSettings() const { return Open(main_ids::settingsButton, settings_ids::displayModeList); }
   void CloseWindow(HWND window) const {  // its close box
     PostMessageW(window, WM_CLOSE, 0, 0);
     Require(Gone(window), "the window stayed");
@@ -409,10 +411,10 @@ class E2e : public ::testing::Test {
   bool ShowsBullsEye(HWND control) const {
     HMODULE exe = LoadLibraryExW(Exe().c_str(), nullptr, LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     const int size = GetSystemMetrics(SM_CXICON);
-    const ui::UniqueIcon icon(static_cast<HICON>(
+    const win::UniqueIcon icon(static_cast<HICON>(
         LoadImageW(exe, MAKEINTRESOURCEW(IDI_BULLSEYE), IMAGE_ICON, size, size, 0)));
     FreeLibrary(exe);
-    const ui::UniqueScreenDc screen(GetDC(nullptr));
+    const win::UniqueScreenDc screen(GetDC(nullptr));
     HDC drawn = CreateCompatibleDC(screen.get());
     HBITMAP bitmap = CreateCompatibleBitmap(screen.get(), size, size);
     SelectObject(drawn, bitmap);
@@ -457,7 +459,7 @@ class E2e : public ::testing::Test {
   }
 
   fs::path root_, app_;
-  ui::UniqueKernelHandle process_;
+  win::UniqueKernelHandle process_;
   DWORD pid_ = 0;
   HWND main_ = nullptr;
 };

@@ -27,10 +27,10 @@ TEST_F(Play, ChosenOrGivenFileIsPlayedWithTheStoredSwitchesOrTheUserIsTold) {
   const std::wstring path = AddBik(L"мои клипы\\intro movie.bik").wstring(),
                      quoted = L"\"" + path + L"\"";
   Start();
-  ExpectError(Press(Main(Command1)), kNoFile);
+  ExpectError(Press(Main(playButton)), kNoFile);
   EXPECT_EQ(Status(), L" /R /C /I100 /D9 /F") << "the switches show";
   Browse(file);
-  Click(Main(Command1));
+  Click(Main(playButton));
   EXPECT_EQ(Plays(1), std::vector<Args>{PlayerArgs(file)}) << "nothing played without a file";
   EXPECT_FALSE(WaitExit(0)) << "the program goes on after starting the player";
 

@@ -5,7 +5,6 @@
 #include <cstdlib>
 
 #include "driver.h"
-#include "res/details_window_ids.h"
 
 namespace vintrel::e2e {
 
@@ -24,13 +23,13 @@ TEST_F(Pose, DISABLED_Scene) {
     Browse(AddBik(L"Ролики\\intro.bik", Clip(1500, 68210, 640, 480, 100000, 3337, 44100)));
   if (scene == "details") {
     Browse(AddBik(L"Ролики\\intro.bk2", two));
-    PostMessageW(main_, WM_COMMAND, main_ids::ShowDetails, 0);
-    WindowWith(pid_, details_ids::List);
+    PostMessageW(main_, WM_COMMAND, main_ids::showDetailsCommand, 0);
+    WindowWith(pid_, details_ids::factsList);
   }
   if (scene == "settings")
     OpenSettings();
   if (scene == "about")
-    Open(main_ids::Command4, about_ids::okButton);
+    Open(main_ids::aboutButton, about_ids::okButton);
   if (scene == "message")
     Browse(Add(L"readme.txt", "Not a video at all.\r\n")), WaitBox(pid_);
   ASSERT_TRUE(WriteFile(_wgetenv(L"VINTREL_READY"), "ready"));

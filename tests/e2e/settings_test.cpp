@@ -101,7 +101,7 @@ TEST_F(Settings, ShowsTheFileStoresChoicesAndAssociatesThroughTheShell) {
   // only the machine's. A copy there stands in for the merge. It names this
   // program, so "Отвязаться" below has to remove it from the machine store.
   for (const std::wstring key : {L".bik", L"bik.video"}) {
-    ui::UniqueRegKey copy;
+    win::UniqueRegKey copy;
     RegCreateKeyW(HKEY_CLASSES_ROOT, key.c_str(), copy.put());
     ASSERT_FALSE(RegCopyTreeW(HKEY_CURRENT_USER, (classes + key).c_str(), copy.get()));
   }
@@ -110,7 +110,7 @@ TEST_F(Settings, ShowsTheFileStoresChoicesAndAssociatesThroughTheShell) {
   info.cbSize = sizeof info, info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
   info.lpVerb = L"open", info.lpFile = video.c_str();
   ASSERT_TRUE(ShellExecuteExW(&info) && info.hProcess);
-  const ui::UniqueKernelHandle opened(info.hProcess);
+  const win::UniqueKernelHandle opened(info.hProcess);
   EXPECT_EQ(Plays(1)[0], PlayerArgs(video));
   EXPECT_EQ(WaitForSingleObject(opened.get(), 10000), WAIT_OBJECT_0) << "it ends by itself";
 

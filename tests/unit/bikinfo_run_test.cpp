@@ -10,6 +10,11 @@
 namespace vintrel {
 namespace {
 
+// A path as the tables below write it, with "/" on every system.
+std::string Key(const SystemString& path) {
+  return std::filesystem::path(path).generic_string();
+}
+
 // Folders list their entries in the order given, then fail when a failure
 // is set; files hold bytes; the output takes a number of writes, then fails.
 struct FakeSystem : BikinfoSystem {
@@ -18,14 +23,14 @@ struct FakeSystem : BikinfoSystem {
   size_t writesLeft = SIZE_MAX;
   std::string out, err;
 
-  FolderListing List(const SystemString& folder) override { return folders.at(folder); }
+  FolderListing List(const SystemString& folder) override { return folders.at(Key(folder)); }
   SystemString SystemForm(const SystemString& path) override { return path; }
-  bool IsFolder(const SystemString& path) override { return folders.contains(path); }
+  bool IsFolder(const SystemString& path) override { return folders.contains(Key(path)); }
   BinkExamination Examine(const SystemString& file) override {
-    const std::string& bytes = files.at(file);
+    const std::string& bytes = files.at(Key(file));
     return ExamineBytes({reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size()});
   }
-  std::string Display(const std::filesystem::path& path) override { return path.string(); }
+  std::string Display(const std::filesystem::path& path) override { return path.generic_string(); }
   bool Write(std::string_view text, std::string& error) override {
     error = writesLeft-- == 0 ? "диск полон" : "";  // the run writes nothing after
     out += error.empty() ? text : "";
@@ -40,7 +45,8 @@ FolderListing Listing(std::vector<std::string> names, std::string failure = "") 
   FolderListing listing{{}, failure};
   for (const std::string& name : names) {
     const bool folder = name.ends_with('/');
-    listing.entries.push_back({name.substr(0, name.size() - folder), folder});
+    const std::filesystem::path entry = name.substr(0, name.size() - folder);
+    listing.entries.push_back({entry.native(), folder});
   }
   return listing;
 }

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "ui/unique_handle.h"
+#include "win/unique_handle.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   wchar_t self[MAX_PATH], current[MAX_PATH];
@@ -20,9 +20,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const std::wstring line = text + L"\n";
     // One append, shared both ways: starts that overlap keep whole lines, and
     // a test may read meanwhile.
-    const vintrel::ui::UniqueFile file(CreateFileW((folder + log).c_str(), FILE_APPEND_DATA,
-                                                   FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                                   OPEN_ALWAYS, 0, nullptr));
+    const vintrel::win::UniqueFile file(CreateFileW((folder + log).c_str(), FILE_APPEND_DATA,
+                                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                                    OPEN_ALWAYS, 0, nullptr));
     DWORD size = static_cast<DWORD>(line.size() * sizeof(wchar_t)), written = 0;
     if (!WriteFile(file.get(), line.data(), size, &written, nullptr) || written != size)
       return 1;

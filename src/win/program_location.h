@@ -1,11 +1,11 @@
 #pragma once
 #include <string>
 
-namespace vintrel::ui {
+namespace vintrel::win {
 
 // Full path of the running executable, and its folder without a trailing
 // backslash; the player and the association both hang off them.
 std::wstring ProgramExecutablePath();
 std::wstring ProgramFolder();
 
-}  // namespace vintrel::ui
+}  // namespace vintrel::win

@@ -3,7 +3,7 @@
 
 #include <utility>
 
-namespace vintrel::ui {
+namespace vintrel::win {
 
 // One owning wrapper for every kind of handle the program must release.
 // Traits give the empty value and the release call; copying is deleted so a
@@ -90,4 +90,4 @@ using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
 using UniqueScreenDc = UniqueHandle<ScreenDcTraits>;
 
-}  // namespace vintrel::ui
+}  // namespace vintrel::win

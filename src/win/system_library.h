@@ -3,7 +3,7 @@
 
 #include "common/app_error.h"
 
-namespace vintrel::ui {
+namespace vintrel::win {
 
 // Makes every later library load search the system folder only, so a DLL
 // planted beside the program (a Downloads folder) or in the current folder
@@ -37,4 +37,4 @@ Function* RequireSystemFunction(const wchar_t* library, const char* name) {
   throw errors::DllLoad(library);
 }
 
-}  // namespace vintrel::ui
+}  // namespace vintrel::win

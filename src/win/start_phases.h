@@ -4,10 +4,10 @@
 // VINTREL_START_PHASES and links bench/start_phases.cpp; in vintrel.exe and
 // every other build a mark compiles to nothing.
 #ifdef VINTREL_START_PHASES
-namespace vintrel::ui {
+namespace vintrel::win {
 void MarkStartPhase(const char* name);
 }
-#define VINTREL_START_PHASE(name) ::vintrel::ui::MarkStartPhase(name)
+#define VINTREL_START_PHASE(name) ::vintrel::win::MarkStartPhase(name)
 #else
 #define VINTREL_START_PHASE(name) static_cast<void>(0)
 #endif

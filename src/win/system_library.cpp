@@ -1,8 +1,8 @@
-#include "ui/system_library.h"
+#include "win/system_library.h"
 
 #include <string>
 
-namespace vintrel::ui {
+namespace vintrel::win {
 
 void RestrictLibrarySearchToSystem() {
   // SetDefaultDllDirectories exists from Windows 8, and on Windows 7 with
@@ -29,4 +29,4 @@ HMODULE SystemLibrary(const wchar_t* name) {
   return ::LoadLibraryW((std::wstring(folder, length) + L"\\" + name).c_str());
 }
 
-}  // namespace vintrel::ui
+}  // namespace vintrel::win

@@ -8,11 +8,6 @@
 
 namespace vintrel {
 
-// "Обзор": the open dialog over `owner`, starting in the folder the last
-// file came from. Nothing when the user cancels (or the dialog cannot be
-// shown at all) or names no file.
-std::optional<std::wstring> AskForFile(HWND owner);
-
 // The first file of a drop on `target`, which the drop's handle is released
 // with. Nothing while `target` takes no input: a box or the settings window
 // is up, and a drop taken then would run inside that box's loop, the

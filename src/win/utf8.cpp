@@ -1,10 +1,10 @@
-#include "ui/utf8.h"
+#include "win/utf8.h"
 
 #include <windows.h>
 
 #include <algorithm>
 
-namespace vintrel::ui {
+namespace vintrel::win {
 
 std::wstring Widen(std::string_view utf8) {
   const int size = static_cast<int>(utf8.size());
@@ -25,4 +25,4 @@ std::string Narrow(std::wstring_view text) {
   return utf8;
 }
 
-}  // namespace vintrel::ui
+}  // namespace vintrel::win

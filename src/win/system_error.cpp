@@ -1,8 +1,8 @@
-#include "ui/system_error.h"
+#include "win/system_error.h"
 
 #include <windows.h>
 
-namespace vintrel::ui {
+namespace vintrel::win {
 
 std::wstring SystemErrorText(unsigned long code) {
   wchar_t* buffer = nullptr;
@@ -23,4 +23,4 @@ std::wstring SystemErrorText(unsigned long code) {
   return text;
 }
 
-}  // namespace vintrel::ui
+}  // namespace vintrel::win

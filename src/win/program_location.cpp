@@ -1,8 +1,8 @@
-#include "ui/program_location.h"
+#include "win/program_location.h"
 
 #include <windows.h>
 
-namespace vintrel::ui {
+namespace vintrel::win {
 
 std::wstring ProgramExecutablePath() {
   // Paths may exceed MAX_PATH; grow until the whole name fits.
@@ -25,4 +25,4 @@ std::wstring ProgramFolder() {
   return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
 }
 
-}  // namespace vintrel::ui
+}  // namespace vintrel::win

@@ -1,11 +1,11 @@
-#include "ui/modal.h"
+#include "ui/message_loop.h"
 
 #include "ui/dialog.h"
+#include "ui/window.h"
 
 namespace vintrel::ui {
-namespace {
 
-bool TranslateDialogKeys(MSG& msg) {
+bool HandleDialogKeys(MSG& msg) {
   HWND root = ::GetAncestor(msg.hwnd, GA_ROOT);
   if (!root)
     return false;
@@ -29,56 +29,15 @@ bool TranslateDialogKeys(MSG& msg) {
   return ::IsDialogMessageW(root, &msg) != FALSE;
 }
 
-}  // namespace
-
 int RunMessageLoop() {
   MSG msg;
   while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (TranslateDialogKeys(msg))
+    if (HandleDialogKeys(msg))
       continue;
     ::TranslateMessage(&msg);
     ::DispatchMessageW(&msg);
   }
   return static_cast<int>(msg.wParam);
-}
-
-void ModalWindow::EndModal() {
-  HWND dialog = hwnd();
-  HWND owner = ::GetWindow(dialog, GW_OWNER);
-  if (owner && !::IsWindowEnabled(owner)) {
-    ::EnableWindow(owner, TRUE);
-    if (::GetActiveWindow() == dialog)
-      ::SetActiveWindow(owner);
-  }
-  Destroy();
-}
-
-void ModalWindow::RunModal() {
-  HWND dialog = hwnd();
-  HWND owner = ::GetWindow(dialog, GW_OWNER);
-  if (owner)
-    ::EnableWindow(owner, FALSE);
-  ::ShowWindow(dialog, SW_SHOWNORMAL);
-  ::SetForegroundWindow(dialog);
-  MSG msg;
-  bool quit = false;
-  int quitCode = 0;
-  while (::IsWindow(dialog)) {
-    const BOOL got = ::GetMessageW(&msg, nullptr, 0, 0);
-    if (got <= 0) {
-      quit = true;
-      quitCode = static_cast<int>(msg.wParam);
-      break;
-    }
-    if (TranslateDialogKeys(msg))
-      continue;
-    ::TranslateMessage(&msg);
-    ::DispatchMessageW(&msg);
-  }
-  if (owner && !::IsWindowEnabled(owner))
-    ::EnableWindow(owner, TRUE);
-  if (quit)
-    ::PostQuitMessage(quitCode);
 }
 
 }  // namespace vintrel::ui
