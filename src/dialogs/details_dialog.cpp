@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/data_rate_graph.h"
 #include "dialogs/details_layout.h"
 #include "res/details_window_ids.h"
 #include "ui/controls.h"
@@ -30,6 +31,7 @@ class DetailsWindow : public ui::ModalWindow {
     ::SetWindowTextW(hwnd(), L"Сведения о файле");
     controls_.Build(hwnd(), details_layout::Controls());
     Fill(details_layout::Rows(ui::Narrow(path), file));
+    ShowDataRate(hwnd(), path, file);
     RunModal();
   }
 
