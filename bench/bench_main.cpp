@@ -1,6 +1,6 @@
 // Times the program against its floors under Wine and prints one Markdown
 // table row per figure:
-//   vintrel_bench [--runs N] [--warmup N] [--only startup|play|phases]
+//   vintrel_bench [--runs N] [--warmup N] [--only startup|play|details|phases]
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -21,8 +21,9 @@ int main(int argc, char** argv) {
       only = argv[i + 1];
   }
   if (plan.runs < 1 || plan.warmup < 0) {
-    std::fprintf(stderr,
-                 "usage: vintrel_bench [--runs N] [--warmup N] [--only startup|play|phases]\n");
+    std::fprintf(
+        stderr,
+        "usage: vintrel_bench [--runs N] [--warmup N] [--only startup|play|details|phases]\n");
     return 2;
   }
   const auto wanted = [&](const char* name) { return only.empty() || only == name; };
@@ -36,6 +37,8 @@ int main(int argc, char** argv) {
       figures.push_back(vintrel::bench::MeasureStartup(plan));
     if (wanted("play"))
       figures.push_back(vintrel::bench::MeasurePlay(plan));
+    if (wanted("details"))
+      figures.push_back(vintrel::bench::MeasureDetails(plan));
     std::printf("%s\n", vintrel::bench::TableHeader().c_str());
     for (const auto& figure : figures)
       std::printf("%s\n", vintrel::bench::TableRow(figure).c_str());

@@ -27,8 +27,10 @@ void CheckIndex(std::span<const uint8_t> bytes, const BinkExamination& file) {
   Require((whole.Done() || whole.EntriesFed() == index.size() / 4) &&
               chunked.EntriesFed() == whole.EntriesFed() &&
               chunked.Keyframes() == whole.Keyframes() && file.keyframes == whole.Keyframes() &&
-              chunked.BrokenFrame() == whole.BrokenFrame(),
-          "chunked, one-shot and the examination agree on the index, and stop at its break");
+              chunked.BrokenFrame() == whole.BrokenFrame() &&
+              file.dataRate.frames == std::max<uint64_t>(whole.EntriesFed(), 1) - 1,
+          "chunked, one-shot and the examination agree on the index, and stop at its break; "
+          "the data rate has every frame it sizes");
 }
 
 // Strings closed and free of raw control characters; brackets balanced;
@@ -54,7 +56,7 @@ void CheckJson(std::string_view json) {
   Require(!inString && depth == 0, "JSON strings and brackets closed");
 }
 
-// Column names and two records of 18 fields each; an ASCII path reads back
+// Column names and two records of 20 fields each; an ASCII path reads back
 // (behind the mark that keeps a spreadsheet from running it); no cell starts
 // as a formula.
 void CheckCsv(std::string_view csv, std::string_view path) {
@@ -71,10 +73,10 @@ void CheckCsv(std::string_view csv, std::string_view path) {
     } else {
       Require((records == 0 || fields > 1 || !ascii || field == path ||
                field == "'" + std::string(path)) &&
-                  (c == ',' || fields == 18) &&
+                  (c == ',' || fields == 20) &&
                   (field.empty() ||
                    std::string_view("=+-@\t\r").find(field[0]) == std::string_view::npos),
-              "18 fields a record, the first the path, none a formula");
+              "20 fields a record, the first the path, none a formula");
       fields = c == ',' ? fields + 1 : 1;
       records += c == '\n';
       field.clear();

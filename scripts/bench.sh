@@ -46,6 +46,7 @@ time_figure() {
 }
 rows="$(time_figure startup)" || exit 1
 rows+=$'\n'"$(time_figure play)" || exit 1
+rows+=$'\n'"$(time_figure details)" || exit 1
 
 exe="$build/bin/vintrel.exe"
 objdump=$(command -v x86_64-w64-mingw32-objdump || command -v i686-w64-mingw32-objdump)

@@ -69,6 +69,7 @@ set_dpi 96
 for scene in main panel details settings about message; do
   shoot "$scene" "$scene" || status=1
 done
+shoot damaged details-damaged || status=1
 for dpi in 120 144; do
   set_dpi "$dpi"
   shoot main "main-$dpi" || status=1

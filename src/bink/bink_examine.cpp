@@ -46,6 +46,23 @@ void SizeProblem(BinkExamination& file) {
   }
 }
 
+DataRateFigures Figures(const DataRate& rate, const BinkFacts& facts) {
+  const auto at = [&](uint64_t frame) {
+    // Frames fed are frames of the header's count, which is 32-bit.
+    return BinkFacts{.frames = static_cast<uint32_t>(frame),
+                     .rateNumerator = facts.rateNumerator,
+                     .rateDenominator = facts.rateDenominator}
+        .DurationMs();
+  };
+  const uint64_t peakEnd =
+      rate.PeakStartFrame() + std::min<uint64_t>(rate.WindowFrames(), rate.FramesFed());
+  return {rate.FramesFed(),      rate.Complete(),
+          rate.MeanFrameBytes(), rate.AverageBitrate(),
+          rate.PeakBitrate(),    rate.PeakAtMs(),
+          at(peakEnd),           {rate.Columns().begin(), rate.Columns().end()},
+          rate.ColumnsFilled()};
+}
+
 }  // namespace
 
 BinkExamination Unreadable(const std::string& reason, ProblemKind kind) {
@@ -55,7 +72,7 @@ BinkExamination Unreadable(const std::string& reason, ProblemKind kind) {
   return out;
 }
 
-BinkExamination ExamineBink(ByteSource& source) {
+BinkExamination ExamineBink(ByteSource& source, size_t graphColumns) {
   BinkExamination out;
   out.fileSize = source.Size();
   if (out.fileSize == 0) {
@@ -90,7 +107,8 @@ BinkExamination ExamineBink(ByteSource& source) {
   // and entries are 32-bit: a header that claims more index than that breaks
   // on the first chunk, so no damaged header makes this read past the first
   // 4 GiB of a file.
-  FrameIndexChecker checker(facts, out.fileSize);
+  DataRate rate(facts.frames, facts.rateNumerator, facts.rateDenominator, graphColumns);
+  FrameIndexChecker checker(facts, out.fileSize, &rate);
   const uint64_t end = std::min(facts.IndexEnd(), out.fileSize);
   auto chunk = std::make_unique_for_overwrite<uint8_t[]>(kIndexChunkBytes);
   for (uint64_t at = facts.indexOffset; at < end && !checker.Done();) {
@@ -104,6 +122,7 @@ BinkExamination ExamineBink(ByteSource& source) {
     at += count;
   }
   out.keyframes = checker.Keyframes();
+  out.dataRate = Figures(rate, facts);
   if (out.problem.empty()) {
     if (const auto frame = checker.BrokenFrame()) {
       Fault(out, ProblemKind::index, "индекс кадров нарушен на кадре " + GroupDigits(*frame));

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "bink/bink_facts.h"
+#include "bink/data_rate.h"
 
 namespace vintrel {
 
@@ -32,6 +33,26 @@ enum class ProblemKind {
   noVideos,          // a folder without Bink videos
 };
 
+// The data rate as the frame index gives it, over the frames it sizes: all
+// of them, or those before its first broken entry (`frames` of them).
+struct DataRateFigures {
+  uint64_t frames = 0;
+  bool complete = false;  // every frame of the header's count
+  double meanFrameBytes = 0;
+  uint64_t averageBitrate = 0;
+  // Over the window of one second that holds the most bytes, the earliest
+  // of equals: where it starts and ends.
+  uint64_t peakBitrate = 0;
+  uint64_t peakAtMs = 0;
+  uint64_t peakEndMs = 0;
+  // Only when asked for: the graph's columns, those from `columnsFilled` on
+  // past the index's break.
+  std::vector<DataRateColumn> columns{};
+  size_t columnsFilled = 0;
+
+  bool Known() const { return frames > 0; }
+};
+
 // Everything known about one file. `problem` names the first fault found, in
 // Russian; empty when the file is whole Bink video.
 struct BinkExamination {
@@ -41,6 +62,7 @@ struct BinkExamination {
   HeaderStatus header = HeaderStatus::notBink;
   BinkFacts facts;  // every field but format and revision is valid when header is ok
   uint64_t keyframes = 0;
+  DataRateFigures dataRate;
   std::string problem;
   ProblemKind problemKind = ProblemKind::none;
 
@@ -53,7 +75,8 @@ struct BinkExamination {
 // its first broken entry; never the frames themselves.
 inline constexpr size_t kIndexChunkBytes = 64 * 1024;
 
-BinkExamination ExamineBink(ByteSource& source);
+// `graphColumns` above 0 asks for the data rate's graph that wide.
+BinkExamination ExamineBink(ByteSource& source, size_t graphColumns = 0);
 // For a file that could not be opened (or a folder that could not be
 // listed, with that kind).
 BinkExamination Unreadable(const std::string& reason, ProblemKind kind = ProblemKind::unreadable);

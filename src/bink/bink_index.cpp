@@ -4,8 +4,8 @@
 
 namespace vintrel {
 
-FrameIndexChecker::FrameIndexChecker(const BinkFacts& facts, uint64_t fileSize)
-    : entries_(facts.indexEntries), fileSize_(fileSize) {
+FrameIndexChecker::FrameIndexChecker(const BinkFacts& facts, uint64_t fileSize, DataRate* rate)
+    : entries_(facts.indexEntries), fileSize_(fileSize), rate_(rate) {
   // The first entry must not point inside the header or the index.
   progress_.previous = facts.IndexEnd() - 1;
 }
@@ -68,8 +68,13 @@ bool FrameIndexChecker::Check(Progress& at, uint32_t value, bool last) const {
     at.broken = true;
     return false;
   }
+  // Both offsets are 32-bit, so the size is too.
+  if (rate_ != nullptr && at.seen > 0) {
+    rate_->Feed(static_cast<uint32_t>(offset - at.previous), at.opensKeyframe);
+  }
   ++at.seen;
   at.keyframes += value & 1 & !last;
+  at.opensKeyframe = (value & 1) != 0;
   at.previous = offset;
   return true;
 }

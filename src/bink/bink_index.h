@@ -5,6 +5,7 @@
 #include <string>
 
 #include "bink/bink_facts.h"
+#include "bink/data_rate.h"
 
 namespace vintrel {
 
@@ -15,9 +16,12 @@ namespace vintrel {
 // stay inside the file and end exactly at its size. Checking stops at the
 // first entry that breaks a rule: the verdict is known, and what follows
 // it may be anything at all.
+//
+// Each frame closed by a sound entry, its size and whether it is a keyframe,
+// goes on to `rate` when there is one: frames up to the first broken entry.
 class FrameIndexChecker {
  public:
-  FrameIndexChecker(const BinkFacts& facts, uint64_t fileSize);
+  FrameIndexChecker(const BinkFacts& facts, uint64_t fileSize, DataRate* rate = nullptr);
 
   void Feed(std::span<const uint8_t> bytes);
   // Nothing more to feed: an entry broke a rule, or every entry was fed.
@@ -35,13 +39,15 @@ class FrameIndexChecker {
   struct Progress {
     uint64_t seen = 0;  // sound entries
     uint64_t keyframes = 0;
-    uint64_t previous = 0;  // the last offset; each must pass it
+    uint64_t previous = 0;       // the last offset; each must pass it
+    bool opensKeyframe = false;  // the last entry's bit 0: its frame's kind
     bool broken = false;
   };
   bool Check(Progress& at, uint32_t value, bool last) const;
 
   uint64_t entries_;
   uint64_t fileSize_;
+  DataRate* rate_;
   Progress progress_;
   uint8_t carry_[4] = {};
   size_t carried_ = 0;

@@ -9,8 +9,8 @@ namespace vintrel {
 // Opens the file for reading only, sharing it with writers and deleters,
 // and examines its header and frame index. Anything that is not a file on a
 // disk (a folder, a pipe, a device) is unreadable; nothing waits on it, and
-// a pipe's server cannot act as the user.
-BinkExamination ExamineBinkFile(const SystemString& path);
+// a pipe's server cannot act as the user. `graphColumns` as ExamineBink's.
+BinkExamination ExamineBinkFile(const SystemString& path, size_t graphColumns = 0);
 
 // The form the system's calls take: on Windows the absolute "\\?\" form,
 // which lifts the 260-character limit; elsewhere the path itself.

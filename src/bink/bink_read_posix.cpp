@@ -66,7 +66,7 @@ SystemString SystemPath(const SystemString& path) {
   return path;
 }
 
-BinkExamination ExamineBinkFile(const SystemString& path) {
+BinkExamination ExamineBinkFile(const SystemString& path, size_t graphColumns) {
   // A device is not even opened: opening one can act on it. What is opened
   // is checked again, as the name may since have been given to another.
   struct stat info {};
@@ -88,7 +88,7 @@ BinkExamination ExamineBinkFile(const SystemString& path) {
     return Unreadable(reason);
   }
   PosixSource source(fd, static_cast<uint64_t>(info.st_size));
-  return ExamineBink(source);
+  return ExamineBink(source, graphColumns);
 }
 
 FolderListing ListFolder(const SystemString& folder) {

@@ -78,7 +78,7 @@ SystemString SystemPath(const SystemString& path) {
   return L"\\\\?\\" + full;
 }
 
-BinkExamination ExamineBinkFile(const SystemString& path) {
+BinkExamination ExamineBinkFile(const SystemString& path, size_t graphColumns) {
   const std::wstring system = SystemPath(path);
   // Backup semantics would open folders too; they are turned away below. A
   // pipe's server named as a file may identify the user, not act as him.
@@ -98,7 +98,7 @@ BinkExamination ExamineBinkFile(const SystemString& path) {
     return Unreadable(ErrorText(::GetLastError()));
   }
   Win32Source source(file.get(), static_cast<uint64_t>(size.QuadPart));
-  return ExamineBink(source);
+  return ExamineBink(source, graphColumns);
 }
 
 FolderListing ListFolder(const SystemString& folder) {

@@ -184,6 +184,16 @@ constexpr Field kFields[] = {
        const char* code = ProblemCode(r.file.problemKind);
        return code == nullptr ? Value{} : Text(code);
      }},
+    // Over the frames the index sizes, up to its first broken entry; none
+    // when it sizes none.
+    {"peak_bitrate", true,
+     [](const Record& r) {
+       return r.file.dataRate.Known() ? Number(Num(r.file.dataRate.peakBitrate)) : Value{};
+     }},
+    {"peak_at", true,
+     [](const Record& r) {
+       return r.file.dataRate.Known() ? Number(Seconds(r.file.dataRate.peakAtMs)) : Value{};
+     }},
 };
 
 std::string JsonValue(const Value& v) {

@@ -50,7 +50,9 @@ void DataRate::Feed(uint32_t frameBytes, bool keyframe) {
   }
   total_ += frameBytes;
   // The ring is as long as the window whenever the file can fill it.
-  uint32_t& slot = recent_[fed_ % recent_.size()];
+  uint32_t& slot = recent_[oldest_];
+  // Wrapped by hand: a division a frame would cost more than the rest.
+  oldest_ = oldest_ + 1 == recent_.size() ? 0 : oldest_ + 1;
   if (fed_ >= window_) {
     windowBytes_ -= slot;
   }

@@ -69,6 +69,7 @@ class DataRate {
   uint32_t window_;
   std::vector<DataRateColumn> columns_;
   std::vector<uint32_t> recent_;  // the last frames fed, as a ring
+  size_t oldest_ = 0;             // where the next frame goes in it
   size_t filled_ = 0;
   uint64_t fed_ = 0;
   uint64_t total_ = 0;  // below 2^64: at most 2^32 - 1 frames below 2^32 bytes

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/data_rate_graph.h"
 #include "dialogs/details_layout.h"
 #include "res/details_window_ids.h"
 #include "ui/dialog.h"
@@ -32,7 +33,9 @@ void FitColumn(HWND list, int column, const std::vector<std::wstring>& texts, in
 // IDOK and IDCANCEL, and the button's own click.
 class DetailsDialog : public ui::ModalDialog {
  public:
-  explicit DetailsDialog(std::vector<details_layout::Row> rows) {
+  DetailsDialog(const std::wstring& path, const BinkExamination& file)
+      : path_(path), file_(file) {
+    const std::vector<details_layout::Row> rows = details_layout::Rows(win::Narrow(path), file);
     // Each column's title first, then its texts, row by row. Wine's header
     // clips a title to its measured width, which for some texts comes out a
     // pixel short of the letters drawn ("Свойствс"); a trailing blank gives
@@ -72,6 +75,7 @@ class DetailsDialog : public ui::ModalDialog {
     }
     FitColumns();
     ListView_SetItemState(list, 0, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
+    ShowDataRate(hwnd(), path_, file_);
     return true;
   }
 
@@ -100,6 +104,8 @@ class DetailsDialog : public ui::ModalDialog {
       ListView_SetColumnWidth(list, 1, rest);
   }
 
+  const std::wstring& path_;
+  const BinkExamination& file_;
   std::vector<std::wstring> columns_[2];
 };
 
@@ -107,7 +113,7 @@ class DetailsDialog : public ui::ModalDialog {
 
 void ShowFileDetails(HWND owner, HICON icon, const std::wstring& path,
                      const BinkExamination& file) {
-  DetailsDialog dialog(details_layout::Rows(win::Narrow(path), file));
+  DetailsDialog dialog(path, file);
   dialog.Show(owner, icon);
 }
 

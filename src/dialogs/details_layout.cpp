@@ -14,16 +14,34 @@ constexpr int kMargin = 120;
 constexpr int kButtonWidth = 1095;
 constexpr int kButtonHeight = 375;
 constexpr int kListWidth = kClientWidthTwips - 2 * kMargin;
-constexpr int kListHeight = kClientHeightTwips - 3 * kMargin - kButtonHeight;
-// "Закрыть" under the list's right end.
+constexpr int kListHeight = 3600;
+// Under the list, the data rate: the graph, then a figure a row, with
+// "Закрыть" beside the last row at the right.
+constexpr int kGraphTop = 2 * kMargin + kListHeight;
+constexpr int kGraphHeight = 2100;
+constexpr int kFigureTop = kGraphTop + kGraphHeight + 60;
+constexpr int kFigureHeight = 240;
+constexpr int kCaptionWidth = 1800;
+constexpr int kValueLeft = kMargin + kCaptionWidth;
+constexpr int kValueWidth = 3000;
+constexpr int kFiguresBottom = kFigureTop + 3 * kFigureHeight;
 constexpr int kButtonLeft = kClientWidthTwips - kMargin - kButtonWidth;
-constexpr int kButtonTop = 2 * kMargin + kListHeight;
+constexpr int kButtonTop = kFiguresBottom - kButtonHeight;
+static_assert(kFiguresBottom + kMargin == kClientHeightTwips);
 
 // clang-format off
 constexpr ui::ControlSpec kControls[] = {
-  // id         kind                    text        tooltip  left, top, width, height                          container tab
-  {factsList,   ControlKind::listView,  L"",        nullptr, {kMargin, kMargin, kListWidth, kListHeight},             0, 0},
+  // id   kind                    text        tooltip  left, top, width, height                          container tab
+  {factsList,  ControlKind::listView,  L"",        nullptr, {kMargin, kMargin, kListWidth, kListHeight},             0, 0},
   {closeButton, ControlKind::button,    L"Закрыть", nullptr, {kButtonLeft, kButtonTop, kButtonWidth, kButtonHeight}, 0, 1},
+  // The graph is drawn by the window itself in the place of its label.
+  {dataRateGraph,           ControlKind::label, L"",                nullptr, {kMargin, kGraphTop, kListWidth, kGraphHeight},                                   0, 2},
+  {averageRateLabel,  ControlKind::label, L"Средний поток:",  nullptr, {kMargin, kFigureTop, kCaptionWidth, kFigureHeight},                              0, 3},
+  {averageRateValue,         ControlKind::label, L"",                nullptr, {kValueLeft, kFigureTop, kValueWidth, kFigureHeight},                             0, 4},
+  {peakRateLabel,     ControlKind::label, L"Пик за секунду:", nullptr, {kMargin, kFigureTop + kFigureHeight, kCaptionWidth, kFigureHeight},              0, 5},
+  {peakRateValue,            ControlKind::label, L"",                nullptr, {kValueLeft, kFigureTop + kFigureHeight, kValueWidth, kFigureHeight},             0, 6},
+  {peakTimeLabel, ControlKind::label, L"Время пика:",     nullptr, {kMargin, kFigureTop + 2 * kFigureHeight, kCaptionWidth, kFigureHeight},          0, 7},
+  {peakTimeValue,        ControlKind::label, L"",                nullptr, {kValueLeft, kFigureTop + 2 * kFigureHeight, kValueWidth, kFigureHeight},         0, 8},
 };
 // clang-format on
 

@@ -10,8 +10,8 @@
 
 namespace vintrel::details_layout {
 
-inline constexpr int kClientWidthTwips = 7200;
-inline constexpr int kClientHeightTwips = 4800;
+inline constexpr int kClientWidthTwips = 8400;
+inline constexpr int kClientHeightTwips = 6840;
 
 std::span<const ui::ControlSpec> Controls();
 

@@ -4,8 +4,16 @@
 namespace vintrel::details_ids {
 
 enum : int {
-  factsList = 500,    // the facts, one per row
+  factsList = 500,   // the facts, one per row
   closeButton = 501,  // "Закрыть"
+  // The data rate: its graph, and three figures under it with their captions.
+  dataRateGraph = 502,
+  averageRateLabel = 503,
+  averageRateValue = 504,
+  peakRateLabel = 505,
+  peakRateValue = 506,
+  peakTimeLabel = 507,
+  peakTimeValue = 508,
 };
 
 }  // namespace vintrel::details_ids

@@ -117,6 +117,9 @@ TEST_F(Files, ChosenOrDroppedFileShowsItsHeaderOrIsReportedAndItsFactsAreCopiedA
   EXPECT_FALSE(IsWindowEnabled(main_));
   // The rows' texts are checked where they are made: here, that every fact is listed.
   EXPECT_EQ(Send(Item(details, details_ids::factsList), LVM_GETITEMCOUNT), 16);
+  EXPECT_EQ(
+      Text(Item(details, details_ids::peakRateValue)) + L" " + Text(Item(details, details_ids::peakTimeValue)),
+      L"2,4 кбит/с с 0,0 по 1,0 с");
   Key(details, VK_ESCAPE);
   EXPECT_TRUE(Gone(details));
   EXPECT_TRUE(IsWindowEnabled(main_));

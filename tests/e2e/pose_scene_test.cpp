@@ -1,6 +1,6 @@
 // Not a test: holds the program in one scene while scripts/screenshots.sh
 // takes a README picture. Disabled, so that only that script runs it, setting VINTREL_SCENE
-// (main, panel, details, settings, about, message), VINTREL_READY (written once the
+// (main, panel, details, damaged, settings, about, message), VINTREL_READY (written once the
 // scene is up) and VINTREL_RELEASE (the program stops when it appears).
 #include <cstdlib>
 
@@ -21,8 +21,21 @@ TEST_F(Pose, DISABLED_Scene) {
   two.keyframeEvery = 250, two.tracks.push_back({48000, kBikSixteenBit, 2048, 1});
   if (scene == "panel")
     Browse(AddBik(L"Ролики\\intro.bik", Clip(1500, 68210, 640, 480, 100000, 3337, 44100)));
-  if (scene == "details") {
-    Browse(AddBik(L"Ролики\\intro.bk2", two));
+  if (scene == "details" || scene == "damaged") {
+    // A cut-scene's rhythm: a large keyframe every 250 frames, the others of
+    // varying sizes, and a busy stretch in the middle.
+    for (uint32_t i = 0; i < 1500; ++i)
+      two.frameSizes.push_back(
+          2 * (i % 250 == 0 ? 3000 : 300 + (i * 7919 % 400) + (i > 700 && i < 760 ? 900 : 0)));
+    two.maxFrameSize = 6000;
+    std::string bytes = BikBytes(two);
+    if (scene == "damaged")
+      bytes.resize(bytes.size() * 2 / 3);
+    // Where a user keeps it, not in the build's folders.
+    const fs::path file = L"C:\\Ролики\\intro.bk2";
+    fs::create_directories(file.parent_path());
+    ASSERT_TRUE(WriteFile(file, bytes));
+    Browse(file);
     PostMessageW(main_, WM_COMMAND, main_ids::showDetailsCommand, 0);
     WindowWith(pid_, details_ids::factsList);
   }

@@ -19,12 +19,15 @@ std::string BikBytes(const BikSpec& spec) {
   for (const AudioTrackSpec& track : spec.tracks)
     put(track.sampleRate | uint32_t{track.flags} << 16);
   for (uint32_t i = 0; i < tracks; ++i) put(spec.tracks[i].id.value_or(i));
-  if (spec.frameBytes > 0) {
-    const size_t start = out.size() + 4 * (size_t{n} + 1);
-    for (uint32_t i = 0; i <= n; ++i)
-      put(static_cast<uint32_t>(start + size_t{i} * spec.frameBytes) |
+  if (spec.frameBytes > 0 || !spec.frameSizes.empty()) {
+    size_t at = out.size() + 4 * (size_t{n} + 1);
+    for (uint32_t i = 0; i <= n; ++i) {
+      put(static_cast<uint32_t>(at) |
           (i < n && spec.keyframeEvery > 0 && i % spec.keyframeEvery == 0));
-    out.resize(start + size_t{n} * spec.frameBytes);
+      const auto& sizes = spec.frameSizes;
+      at += i == n ? 0 : sizes.empty() ? spec.frameBytes : sizes[i % sizes.size()];
+    }
+    out.resize(at);
   }
   for (size_t i = 0; i < 4; ++i) out[4 + i] = static_cast<char>((out.size() - 8) >> (8 * i));
   return out;

@@ -34,6 +34,9 @@ struct BikSpec {
   // that the index ends at the file's end; every keyframeEvery-th frame from
   // the first is a keyframe (0: none).
   uint32_t frameBytes = 0, keyframeEvery = 0;
+  // When given, frame i takes frameSizes[i % size] bytes (even, so that bit
+  // 0 of each entry stays the keyframe mark) in place of frameBytes.
+  std::vector<uint32_t> frameSizes{};
 };
 
 std::string BikBytes(const BikSpec& spec);

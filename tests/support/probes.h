@@ -9,7 +9,8 @@ namespace vintrel {
 
 // The file in memory; the sanitizers catch a read past its end. `read`
 // counts the bytes read.
-inline BinkExamination ExamineBytes(std::span<const uint8_t> bytes, uint64_t* read = nullptr) {
+inline BinkExamination ExamineBytes(std::span<const uint8_t> bytes, uint64_t* read = nullptr,
+                                    size_t graphColumns = 0) {
   struct : ByteSource {
     std::span<const uint8_t> bytes;
     uint64_t read = 0;
@@ -21,7 +22,7 @@ inline BinkExamination ExamineBytes(std::span<const uint8_t> bytes, uint64_t* re
     }
   } source;
   source.bytes = bytes;
-  const BinkExamination file = ExamineBink(source);
+  const BinkExamination file = ExamineBink(source, graphColumns);
   if (read != nullptr)
     *read = source.read;
   return file;

@@ -51,12 +51,14 @@ FolderListing Listing(std::vector<std::string> names, std::string failure = "") 
   return listing;
 }
 
-// Each CSV record as its path and its problem code.
+// Each CSV record as its path and its problem code (before the peak data
+// rate and where it starts).
 std::string Summary(const std::string& csv) {
   std::string summary;
   for (size_t at = csv.find('\n') + 1; at < csv.size(); at = csv.find('\n', at) + 1) {
     const std::string line = csv.substr(at, csv.find('\n', at) - at);
-    summary += line.substr(0, line.find(',')) + line.substr(line.rfind(',')) + " ";
+    const size_t peak = line.rfind(',', line.rfind(',') - 1), code = line.rfind(',', peak - 1);
+    summary += line.substr(0, line.find(',')) + line.substr(code, peak - code) + " ";
   }
   return summary;
 }

@@ -122,6 +122,39 @@ TEST(BinkIntegrity, FirstProblemIsNamed) {
   EXPECT_EQ(read, kBinkHeaderReadBytes + kIndexChunkBytes);
 }
 
+// 90 frames of 1000 bytes at 30 per second, a keyframe every 30th; entry 45
+// moved on by 900 bytes makes frame 45 (from 1) the largest. Read with the
+// index broken at `broken` (0: whole) and nine graph columns, each column as
+// its largest frame in hundreds of bytes ('.' past the break), 'k' for a keyframe.
+TEST(BinkExamine, DataRateAsTheIndexIsChecked) {
+  BikSpec spec{"BIK", 'i', 90, 1900, 64, 48, 30, 1};
+  spec.frameBytes = 1000, spec.keyframeEvery = 30;
+  const std::vector<uint8_t> whole = MakeBikHeader(spec);
+  const auto entry = [](std::vector<uint8_t>& bytes, size_t k, uint32_t value) {
+    std::memcpy(&bytes[44 + 4 * k], &value, 4);
+  };
+  const std::pair<size_t, std::string> cases[] = {
+      {0, "90 whole: 240000, 247200 at 500-1500: 10k 10 10 10k 19 10 10k 10 10"},
+      {60, "59: 240000, 247200 at 500-1500: 10k 10 10 10k 19 10 . . ."},
+      {1, "0: 0, 0 at 0-0: . . . . . . . . ."},
+  };
+  for (const auto& [broken, expected] : cases) {
+    std::vector<uint8_t> bytes = whole;
+    entry(bytes, 45, 408 + 45900);
+    if (broken > 0)
+      entry(bytes, broken, 0);
+    const DataRateFigures r = ExamineBytes(bytes, nullptr, 9).dataRate;
+    std::string text = std::to_string(r.frames) + (r.complete ? " whole: " : ": ") +
+                       std::to_string(r.averageBitrate) + ", " + std::to_string(r.peakBitrate) +
+                       " at " + std::to_string(r.peakAtMs) + "-" + std::to_string(r.peakEndMs) +
+                       ":";
+    for (size_t c = 0; c < r.columns.size(); ++c)
+      text += " " + (c < r.columnsFilled ? std::to_string(r.columns[c].largest / 100) : ".") +
+              (r.columns[c].keyframe ? "k" : "");
+    EXPECT_EQ(text, expected);
+  }
+}
+
 TEST(BinkReport, JsonCsvAndTableForms) {
   BikSpec spec{"BIK", 'k', 2, 10, 320, 240, 25, 1, 0x00100000};
   spec.tracks = {{48000, kBikSixteenBit, 500, 3}};
@@ -140,21 +173,22 @@ TEST(BinkReport, JsonCsvAndTableForms) {
       "\"25/1\", \"duration\": 0.080, \"largest_frame\": 10, \"bitrate\": 9200, \"gray\": "
       "false, \"alpha\": true, \"keyframes\": 2, \"audio\": [{\"rate\": 48000, \"channels\": "
       "1, \"bits\": 16, \"codec\": \"rdft\", \"id\": 3}], \"whole\": true, \"problem\": null, "
-      "\"problem_code\": null},\n"
+      "\"problem_code\": null, \"peak_bitrate\": 2000, \"peak_at\": 0.000},\n"
       "{\"path\": \"t\", \"format\": null, \"revision\": null, \"width\": null, \"height\": "
       "null, \"frames\": null, \"frame_rate\": null, \"duration\": null, \"largest_frame\": "
       "null, \"bitrate\": null, \"gray\": null, \"alpha\": null, \"keyframes\": null, "
       "\"audio\": [], \"whole\": false, \"problem\": \"не видео Bink\", \"problem_code\": "
-      "\"not_bink\"}\n]\n");
+      "\"not_bink\", \"peak_bitrate\": null, \"peak_at\": null}\n]\n");
   ReportStream csv(ReportForm::csv);
   out = csv.Begin();
   out += csv.Item("a,b.bik", good);
   out += csv.Item("=1+2\xFF", text);
   EXPECT_EQ(out,
             "path,format,revision,width,height,frames,frame_rate,duration,largest_frame,bitrate,"
-            "gray,alpha,keyframes,tracks,audio,whole,problem,problem_code\n"
-            "\"a,b.bik\",bink1,k,320,240,2,25/1,0.080,10,9200,0,1,2,1,48000:1:16:rdft:3,1,,\n"
-            "'=1+2\xEF\xBF\xBD,,,,,,,,,,,,,,,0,не видео Bink,not_bink\n");
+            "gray,alpha,keyframes,tracks,audio,whole,problem,problem_code,peak_bitrate,peak_at\n"
+            "\"a,b.bik\",bink1,k,320,240,2,25/1,0.080,10,9200,0,1,2,1,48000:1:16:rdft:3,1,,,2000,"
+            "0.000\n"
+            "'=1+2\xEF\xBF\xBD,,,,,,,,,,,,,,,0,не видео Bink,not_bink,,\n");
   EXPECT_TRUE(TableLine("a\x1B[1m\xC2\x9B\xFF", text)
                   .ends_with("a\\u001B[1m\\u009B\xEF\xBF\xBD : не видео Bink\n"));
 }
