@@ -19,6 +19,7 @@
 #include "dialogs/message_box.h"
 #include "playback/play.h"
 #include "playback/player_command.h"
+#include "res/folder_window_ids.h"
 #include "res/main_window_ids.h"
 #include "settings/ini_file.h"
 #include "settings/settings_dialog.h"
@@ -112,7 +113,7 @@ bool MainWindow::Load(std::wstring_view arguments) {
 
   const std::wstring quote = ui::WindowText(Item(main_ids::kov));
   const std::optional<std::wstring> file = FileFromArguments(arguments, quote);
-  if (!file)
+  if (!file || OpenIfFolder(*file))
     return false;
   ::SetWindowTextW(Item(main_ids::bikfile), file->c_str());
   Play();
@@ -155,7 +156,7 @@ void MainWindow::Browse() {
 }
 
 void MainWindow::Drop(HDROP drop) {
-  if (const auto path = DroppedFile(hwnd(), drop))
+  if (const auto path = DroppedFile(hwnd(), drop); path && !OpenIfFolder(*path))
     ShowFile(*path);
 }
 
@@ -197,6 +198,8 @@ void MainWindow::ShowPanelMenu(LPARAM at) {
   ::AppendMenuW(menu.get(), MF_STRING | state, main_ids::CopyFacts,
                 L"Копировать сведения  \tCtrl+C");
   ::AppendMenuW(menu.get(), MF_STRING | state, main_ids::ShowDetails, L"Сведения о файле…");
+  ::AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+  ::AppendMenuW(menu.get(), MF_STRING, folder_ids::ChooseFolder, L"Папка с видео…");
   ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0,
                    hwnd(), nullptr);
 }
@@ -244,13 +247,17 @@ bool MainWindow::TranslateKey(const MSG& msg) {
 }
 
 void MainWindow::Play() {
+  PlayPath(ui::WindowText(Item(main_ids::bikfile)));
+}
+
+void MainWindow::PlayPath(const std::wstring& file) {
   const std::optional<Options> options = TakeOptions();
   if (!options)
     return;
   const std::wstring switches = BuildSwitches(*options);
   settings_file::Save(*options);
   SetStatus(switches);
-  PlayFile(ui::WindowText(Item(main_ids::bikfile)), switches, ProgramIcon());
+  PlayFile(file, switches, ProgramIcon());
 }
 
 void MainWindow::EditSettings() {
@@ -262,6 +269,10 @@ void MainWindow::EditSettings() {
 void MainWindow::OnCommand(int id, int code, HWND) {
   if (id == main_ids::CopyFacts) {
     CopyFacts();
+    return;
+  }
+  if (id == folder_ids::ChooseFolder) {
+    ChooseFolder();
     return;
   }
   if (id == main_ids::ShowDetails) {
@@ -293,6 +304,7 @@ void MainWindow::OnClose() {
   if (startupOptions_)
     settings_file::Save(*startupOptions_);
   startupOptions_.reset();
+  folder_.reset();
   Destroy();
 }
 

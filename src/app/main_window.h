@@ -3,10 +3,12 @@
 
 #include <shellapi.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "app/folder_window.h"
 #include "bink/bink_examine.h"
 #include "settings/settings_values.h"
 #include "ui/controls.h"
@@ -49,7 +51,13 @@ class MainWindow : public ui::Window {
   void ShowPanelMenu(LPARAM at);
   void CopyFacts();
   void Play();
+  void PlayPath(const std::wstring& file);
   void EditSettings();
+  // The folder window, for a folder dropped, named on the command line or
+  // chosen from the panel's menu (main_window_folder.cpp).
+  bool OpenIfFolder(const std::wstring& path);
+  void OpenFolder(const std::wstring& folder);
+  void ChooseFolder();
 
   const ui::ProgramIcons& icons_;
   ui::ControlSet controls_;
@@ -60,6 +68,7 @@ class MainWindow : public ui::Window {
   // The Bink file the panel shows, for the copy and the details window.
   std::optional<BinkExamination> current_;
   std::wstring currentPath_;
+  std::unique_ptr<FolderWindow> folder_;
 };
 
 }  // namespace vintrel

@@ -15,6 +15,10 @@ enum class ControlKind {
   statusBar,
   iconPicture,  // holds an icon; the program never shows it
   listView,     // a list of rows in columns
+  // A list whose rows the window supplies as they are drawn, several of them
+  // selectable, sorted by a click on a column's title.
+  rowList,
+  progressBar,
 };
 
 enum ControlFlag : unsigned {

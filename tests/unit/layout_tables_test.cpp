@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 
+#include "app/folder_layout.h"
 #include "app/main_layout.h"
 #include "dialogs/about_layout.h"
 #include "dialogs/details_layout.h"
@@ -32,8 +33,11 @@ struct Design {
 // The window's controls, client size and name.
 #define WINDOW(ns) \
   ns##_layout::Controls(), ns##_layout::kClientWidthTwips, ns##_layout::kClientHeightTwips, #ns
-const Design kDesigns[] = {
-    {WINDOW(main), 0}, {WINDOW(settings), 0}, {WINDOW(about), 15}, {WINDOW(details), 0}};
+const Design kDesigns[] = {{WINDOW(main), 0},
+                           {WINDOW(settings), 0},
+                           {WINDOW(about), 15},
+                           {WINDOW(details), 0},
+                           {WINDOW(folder), 0}};
 
 struct PixelRect {
   int left, top, right, bottom;
