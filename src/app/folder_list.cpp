@@ -24,8 +24,7 @@ FolderColumn ColumnAt(int index) {
 
 void FolderList::Attach(HWND list, int dpi, std::span<const int> widths) {
   list_ = list;
-  ListView_SetExtendedListViewStyle(list_,
-                                    LVS_EX_FULLROWSELECT | LVS_EX_LABELTIP | LVS_EX_DOUBLEBUFFER);
+  ListView_SetExtendedListViewStyle(list_, LVS_EX_FULLROWSELECT | LVS_EX_LABELTIP);
   const auto columns = folder_layout::Columns();
   for (size_t i = 0; i < columns.size(); ++i) {
     std::wstring title(FolderColumnTitle(columns[i].column));

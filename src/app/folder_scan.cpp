@@ -32,14 +32,16 @@ struct FolderScan::Shared {
     SRWLOCK& lock_;
   };
 
+  // The last update is posted whatever is on its way, with wParam 1: the
+  // window shows the end at once rather than at its next refresh.
   template <typename Change>
-  void Update(Change change) {
+  void Update(Change change, bool last = false) {
     {
       const Locked locked(lock);
       change(waiting);
     }
-    if (!stop.load() && !posted.exchange(true))
-      ::PostMessageW(window, message, 0, 0);
+    if (!stop.load() && (!posted.exchange(true) || last))
+      ::PostMessageW(window, message, last, 0);
   }
 };
 
@@ -94,10 +96,12 @@ DWORD WINAPI ScanThread(void* parameter) {
   } catch (...) {
     failed = true;  // out of memory: what was read stays, and the window says it is not all
   }
-  shared.Update([&](FolderScan::Batch& batch) {
-    batch.finished = true;
-    batch.failed = failed;
-  });
+  shared.Update(
+      [&](FolderScan::Batch& batch) {
+        batch.finished = true;
+        batch.failed = failed;
+      },
+      true);
   return 0;
 }
 
@@ -114,7 +118,7 @@ FolderScan::FolderScan(std::wstring folder, bool recursive, HWND window, UINT me
   if (thread_) {
     parameter.release();  // the thread's now
   } else {
-    shared_->Update([](Batch& batch) { batch.finished = batch.failed = true; });
+    shared_->Update([](Batch& batch) { batch.finished = batch.failed = true; }, true);
   }
 }
 

@@ -14,8 +14,8 @@ namespace vintrel {
 // Examines the videos below a folder on a thread of its own, one file after
 // another in the walk's order (bikinfo's), keeping no frame data. The window
 // that asked is never touched from that thread: it is posted `message`
-// whenever files are waiting, at most one such message at a time, and takes
-// them with Take.
+// whenever files are waiting, at most one such message at a time (and one
+// more, with wParam 1, at the end), and takes them with Take.
 class FolderScan {
  public:
   FolderScan(std::wstring folder, bool recursive, HWND window, UINT message);

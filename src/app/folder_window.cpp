@@ -23,9 +23,10 @@ using namespace folder_ids;
 
 // Posted by the scan's thread whenever files are waiting.
 constexpr UINT kFilesWaiting = WM_APP + 1;
-// The list, its bar and its status line take new files at most this often:
-// drawing them for every file would keep the window from answering.
-constexpr UINT kRefreshMs = 50;
+// The list, its bar and its status line take new files at most this often
+// (and at once at the end): drawing them for every file kept the window from
+// answering, and slowed the scan by as much as it took.
+constexpr UINT kRefreshMs = 100;
 constexpr UINT_PTR kRefreshTimer = 1;
 
 class FolderDialog final : public FolderWindow, public ui::ModelessDialog {
@@ -72,10 +73,14 @@ class FolderDialog final : public FolderWindow, public ui::ModelessDialog {
     return false;
   }
 
-  bool OnMessage(UINT message, WPARAM, LPARAM lParam, LRESULT& result) override {
+  bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
     switch (message) {
       case kFilesWaiting:
-        if (!refreshDue_) {
+        if (wParam == 1) {  // the end
+          ::KillTimer(hwnd(), kRefreshTimer);
+          refreshDue_ = false;
+          TakeFiles();
+        } else if (!refreshDue_) {
           const DWORD since = ::GetTickCount() - lastRefresh_;
           if (since >= kRefreshMs) {
             TakeFiles();
@@ -164,6 +169,9 @@ class FolderDialog final : public FolderWindow, public ui::ModelessDialog {
     scan_.reset();
     list_.Clear();
     finished_ = false;
+    // Keys would go nowhere from a button no longer enabled.
+    if (::GetFocus() == Item(SaveCsv))
+      ::SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(List)), TRUE);
     ::EnableWindow(Item(SaveCsv), FALSE);
     ::SendMessageW(Item(Progress), PBM_SETPOS, 0, 0);
     ::SetWindowTextW(Item(Summary), L"");

@@ -77,8 +77,9 @@ TEST(FolderRow, ListStretchesAndButtonsFollowTheCorner) {
   EXPECT_EQ(Place(folder_ids::List, 96, 100, 50),
             (folder_layout::PixelRect{list.left, list.top, list.right + 100, list.bottom + 50}));
   const auto play = Place(folder_ids::Play, 144, 0, 0);
-  EXPECT_EQ(Place(folder_ids::Play, 144, 30, -10),
-            (folder_layout::PixelRect{play.left + 30, play.top, play.right + 30, play.bottom}));
+  EXPECT_EQ(
+      Place(folder_ids::Play, 144, 30, -10),
+      (folder_layout::PixelRect{play.left + 30, play.top - 10, play.right + 30, play.bottom - 10}));
 }
 
 }  // namespace
