@@ -302,7 +302,7 @@ Figure MeasurePlay(const Plan& plan) {
   Program program(folder.path / L"vintrel.exe");
   PollUntil([&] { return program.Window() != nullptr; }, "the main window");
   const HWND main = program.Window();
-  PostMessageW(GetDlgItem(main, main_ids::cmdAddFile), BM_CLICK, 0, 0);
+  PostMessageW(GetDlgItem(main, main_ids::browseButton), BM_CLICK, 0, 0);
   HWND dialog = nullptr;
   PollUntil([&] { return (dialog = FindWindowW(L"#32770", kOpenDialogTitle)) != nullptr; },
             "the open dialog");
@@ -311,7 +311,7 @@ Figure MeasurePlay(const Plan& plan) {
   PollUntil([&] { return Text(GetDlgItem(main, main_ids::Label(6))) == L"1500"; }, "the panel");
 
   // The floor starts the player with exactly the line the program built.
-  const HWND play = GetDlgItem(main, main_ids::Command1);
+  const HWND play = GetDlgItem(main, main_ids::playButton);
   PostMessageW(play, BM_CLICK, 0, 0);
   const std::wstring commandLine = TakeRecord(folder);
   Figure figure{"play", {}, {}, "CreateProcessW of the player", 1.2};

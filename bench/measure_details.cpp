@@ -111,7 +111,7 @@ class Copy {
           return (main_ = search.found) != nullptr;
         },
         "the main window");
-    PostMessageW(GetDlgItem(main_, main_ids::cmdAddFile), BM_CLICK, 0, 0);
+    PostMessageW(GetDlgItem(main_, main_ids::browseButton), BM_CLICK, 0, 0);
     HWND dialog = nullptr;
     PollUntil([&] { return (dialog = FindWindowW(L"#32770", kOpenDialogTitle)) != nullptr; },
               "the open dialog");
@@ -137,7 +137,7 @@ class Copy {
   // Opens the details window, times it until it is up and painted, closes it.
   double OpenDetails() const {
     const double start = Now();
-    PostMessageW(main_, WM_COMMAND, main_ids::ShowDetails, 0);
+    PostMessageW(main_, WM_COMMAND, main_ids::showDetailsCommand, 0);
     HWND details = nullptr;
     PollUntil([&] { return (details = Visible(kDetailsTitle)) != nullptr; }, "the details window");
     PollUntil([&] { return Answers(details) && Painted(details); }, "the details painted");

@@ -66,7 +66,7 @@ shoot() {
 
 status=0
 set_dpi 96
-for scene in main panel details settings about message; do
+for scene in main panel details settings about message folder; do
   shoot "$scene" "$scene" || status=1
 done
 shoot damaged details-damaged || status=1

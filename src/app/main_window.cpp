@@ -23,6 +23,7 @@
 #include "dialogs/open_file.h"
 #include "playback/play.h"
 #include "playback/player_command.h"
+#include "res/folder_window_ids.h"
 #include "res/main_window_ids.h"
 #include "settings/ini_file.h"
 #include "settings/settings_dialog.h"
@@ -116,7 +117,7 @@ bool MainWindow::Load(std::wstring_view arguments) {
   }
 
   const std::optional<std::wstring> file = FileFromArguments(arguments);
-  if (!file)
+  if (!file || OpenIfFolder(*file))
     return false;
   ::SetWindowTextW(Item(main_ids::filePathBox), file->c_str());
   Play();
@@ -156,7 +157,7 @@ void MainWindow::Browse() {
 }
 
 void MainWindow::Drop(HDROP drop) {
-  if (const auto path = DroppedFile(hwnd(), drop))
+  if (const auto path = DroppedFile(hwnd(), drop); path && !OpenIfFolder(*path))
     ShowFile(*path);
 }
 
@@ -209,13 +210,17 @@ bool MainWindow::TranslateKey(const MSG& msg) {
 }
 
 void MainWindow::Play() {
+  PlayPath(ui::WindowText(Item(main_ids::filePathBox)));
+}
+
+void MainWindow::PlayPath(const std::wstring& file) {
   const std::optional<Options> options = TakeOptions();
   if (!options)
     return;
   const std::wstring switches = BuildSwitches(*options);
   options->Save();
   SetStatus(switches);
-  if (const auto failure = PlayFile(ui::WindowText(Item(main_ids::filePathBox)), switches))
+  if (const auto failure = PlayFile(file, switches))
     ShowFailure(*failure, ProgramIcon());
 }
 
@@ -228,6 +233,10 @@ void MainWindow::EditSettings() {
 void MainWindow::OnCommand(int id, int code, HWND) {
   if (id == main_ids::copyFactsCommand) {
     CopyFacts();
+    return;
+  }
+  if (id == folder_ids::chooseFolderCommand) {
+    ChooseFolder();
     return;
   }
   if (id == main_ids::showDetailsCommand) {
@@ -259,6 +268,7 @@ void MainWindow::OnClose() {
   if (startupOptions_)
     startupOptions_->Save();
   startupOptions_.reset();
+  folder_.reset();
   Destroy();
 }
 

@@ -3,10 +3,12 @@
 
 #include <shellapi.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "app/folder_window.h"
 #include "bink/bink_examine.h"
 #include "settings/settings_values.h"
 #include "ui/controls.h"
@@ -51,7 +53,13 @@ class MainWindow : public ui::Window {
   void ShowPanelMenu(LPARAM at);
   void CopyFacts();
   void Play();
+  void PlayPath(const std::wstring& file);
   void EditSettings();
+  // The folder window, for a folder dropped, named on the command line or
+  // chosen from the panel's menu (main_window_folder.cpp).
+  bool OpenIfFolder(const std::wstring& path);
+  void OpenFolder(const std::wstring& folder);
+  void ChooseFolder();
 
   const ui::ProgramIcons& icons_;
   // Start-up's load, kept for the first play or settings window and stored
@@ -64,6 +72,7 @@ class MainWindow : public ui::Window {
   // Where the open dialog starts: the folder of the last file chosen or
   // dropped, for the rest of the run.
   std::wstring lastFolder_;
+  std::unique_ptr<FolderWindow> folder_;
 };
 
 }  // namespace vintrel

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "res/folder_window_ids.h"
 #include "res/main_window_ids.h"
 #include "win/unique_handle.h"
 #include "win/utf8.h"
@@ -29,6 +30,8 @@ void TrackPanelMenu(HWND window, POINT point, bool fileShown) {
   ::AppendMenuW(menu.get(), MF_STRING | state, main_ids::copyFactsCommand,
                 L"Копировать сведения  \tCtrl+C");
   ::AppendMenuW(menu.get(), MF_STRING | state, main_ids::showDetailsCommand, L"Сведения о файле…");
+  ::AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+  ::AppendMenuW(menu.get(), MF_STRING, folder_ids::chooseFolderCommand, L"Папка с видео…");
   ::TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0,
                    window, nullptr);
 }

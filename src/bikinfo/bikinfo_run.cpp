@@ -1,5 +1,7 @@
 #include "bikinfo/bikinfo_run.h"
 
+#include "bink/folder_row.h"
+
 namespace vintrel {
 namespace {
 
@@ -61,10 +63,7 @@ class Run {
     if (found) {
       return true;
     }
-    BinkExamination none;
-    none.problem = "в папке нет видео Bink";
-    none.problemKind = ProblemKind::noVideos;
-    return Item(input, none);
+    return Item(input, NoVideosInFolder());
   }
 
   const BikinfoOptions& options_;

@@ -1,4 +1,5 @@
 #pragma once
+#include <atomic>
 #include <string>
 
 #include "bink/bink_examine.h"
@@ -10,7 +11,10 @@ namespace vintrel {
 // and examines its header and frame index. Anything that is not a file on a
 // disk (a folder, a pipe, a device) is unreadable; nothing waits on it, and
 // a pipe's server cannot act as the user. `graphColumns` as ExamineBink's.
-BinkExamination ExamineBinkFile(const SystemString& path, size_t graphColumns = 0);
+// Once `stop` is set, no more is read and the file counts as unreadable: a
+// scan being cancelled does not wait for the rest of a long frame index.
+BinkExamination ExamineBinkFile(const SystemString& path, size_t graphColumns = 0,
+                                const std::atomic<bool>* stop = nullptr);
 
 // The form the system's calls take: on Windows the absolute "\\?\" form,
 // which lifts the 260-character limit; elsewhere the path itself.

@@ -27,7 +27,8 @@ std::string ErrorText(int code) {
 
 class PosixSource : public ByteSource {
  public:
-  PosixSource(int fd, uint64_t size) : fd_(fd), size_(size) {}
+  PosixSource(int fd, uint64_t size, const std::atomic<bool>* stop)
+      : fd_(fd), size_(size), stop_(stop) {}
   ~PosixSource() override { ::close(fd_); }
   PosixSource(const PosixSource&) = delete;
   PosixSource& operator=(const PosixSource&) = delete;
@@ -35,6 +36,10 @@ class PosixSource : public ByteSource {
   uint64_t Size() const override { return size_; }
 
   bool Read(uint64_t offset, std::span<uint8_t> out, std::string& error) override {
+    if (stop_ && stop_->load()) {
+      error = "чтение прервано";
+      return false;
+    }
     size_t done = 0;
     while (done < out.size()) {
       const ssize_t got =
@@ -54,6 +59,7 @@ class PosixSource : public ByteSource {
  private:
   int fd_;
   uint64_t size_;
+  const std::atomic<bool>* stop_;
 };
 
 std::string NotAFile(const struct stat& info) {
@@ -66,7 +72,8 @@ SystemString SystemPath(const SystemString& path) {
   return path;
 }
 
-BinkExamination ExamineBinkFile(const SystemString& path, size_t graphColumns) {
+BinkExamination ExamineBinkFile(const SystemString& path, size_t graphColumns,
+                                const std::atomic<bool>* stop) {
   // A device is not even opened: opening one can act on it. What is opened
   // is checked again, as the name may since have been given to another.
   struct stat info {};
@@ -87,7 +94,7 @@ BinkExamination ExamineBinkFile(const SystemString& path, size_t graphColumns) {
     ::close(fd);
     return Unreadable(reason);
   }
-  PosixSource source(fd, static_cast<uint64_t>(info.st_size));
+  PosixSource source(fd, static_cast<uint64_t>(info.st_size), stop);
   return ExamineBink(source, graphColumns);
 }
 

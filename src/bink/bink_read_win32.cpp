@@ -22,11 +22,16 @@ std::string ErrorText(DWORD code) {
 
 class Win32Source : public ByteSource {
  public:
-  Win32Source(HANDLE file, uint64_t size) : file_(file), size_(size) {}
+  Win32Source(HANDLE file, uint64_t size, const std::atomic<bool>* stop)
+      : file_(file), size_(size), stop_(stop) {}
 
   uint64_t Size() const override { return size_; }
 
   bool Read(uint64_t offset, std::span<uint8_t> out, std::string& error) override {
+    if (stop_ && stop_->load()) {
+      error = "чтение прервано";
+      return false;
+    }
     size_t done = 0;
     while (done < out.size()) {
       OVERLAPPED at{};
@@ -50,6 +55,7 @@ class Win32Source : public ByteSource {
  private:
   HANDLE file_;
   uint64_t size_;
+  const std::atomic<bool>* stop_;
 };
 
 }  // namespace
@@ -78,7 +84,8 @@ SystemString SystemPath(const SystemString& path) {
   return L"\\\\?\\" + full;
 }
 
-BinkExamination ExamineBinkFile(const SystemString& path, size_t graphColumns) {
+BinkExamination ExamineBinkFile(const SystemString& path, size_t graphColumns,
+                                const std::atomic<bool>* stop) {
   const std::wstring system = SystemPath(path);
   // Backup semantics would open folders too; they are turned away below. A
   // pipe's server named as a file may identify the user, not act as him.
@@ -97,7 +104,7 @@ BinkExamination ExamineBinkFile(const SystemString& path, size_t graphColumns) {
   if (!::GetFileSizeEx(file.get(), &size)) {
     return Unreadable(ErrorText(::GetLastError()));
   }
-  Win32Source source(file.get(), static_cast<uint64_t>(size.QuadPart));
+  Win32Source source(file.get(), static_cast<uint64_t>(size.QuadPart), stop);
   return ExamineBink(source, graphColumns);
 }
 

@@ -33,8 +33,7 @@ void FitColumn(HWND list, int column, const std::vector<std::wstring>& texts, in
 // IDOK and IDCANCEL, and the button's own click.
 class DetailsDialog : public ui::ModalDialog {
  public:
-  DetailsDialog(const std::wstring& path, const BinkExamination& file)
-      : path_(path), file_(file) {
+  DetailsDialog(const std::wstring& path, const BinkExamination& file) : path_(path), file_(file) {
     const std::vector<details_layout::Row> rows = details_layout::Rows(win::Narrow(path), file);
     // Each column's title first, then its texts, row by row. Wine's header
     // clips a title to its measured width, which for some texts comes out a

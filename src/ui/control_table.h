@@ -14,6 +14,10 @@ enum class ControlKind {
   frame,  // group box with a caption
   statusBar,
   listView,  // a list of rows in columns
+  // A list whose rows the window supplies as they are drawn, several of them
+  // selectable, sorted by a click on a column's title.
+  rowList,
+  progressBar,
 };
 
 enum ControlFlag : unsigned {

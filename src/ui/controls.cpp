@@ -45,6 +45,11 @@ ClassAndStyle ClassFor(const ControlSpec& spec) {
       return {WC_LISTVIEWW,
               LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | WS_TABSTOP,
               WS_EX_CLIENTEDGE};
+    case ControlKind::rowList:
+      return {WC_LISTVIEWW, LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS | WS_TABSTOP,
+              WS_EX_CLIENTEDGE};
+    case ControlKind::progressBar:
+      return {PROGRESS_CLASSW, 0, 0};
   }
   return {L"STATIC", 0, 0};
 }

@@ -1,10 +1,12 @@
 // Not a test: holds the program in one scene while scripts/screenshots.sh
 // takes a README picture. Disabled, so that only that script runs it, setting VINTREL_SCENE
-// (main, panel, details, damaged, settings, about, message), VINTREL_READY (written once the
+// (main, panel, details, damaged, settings, about, message, folder), VINTREL_READY (written once the
 // scene is up) and VINTREL_RELEASE (the program stops when it appears).
 #include <cstdlib>
 
 #include "driver.h"
+#include "res/details_window_ids.h"
+#include "res/folder_window_ids.h"
 
 namespace vintrel::e2e {
 
@@ -45,6 +47,19 @@ TEST_F(Pose, DISABLED_Scene) {
     Open(main_ids::aboutButton, about_ids::okButton);
   if (scene == "message")
     Browse(Add(L"readme.txt", "Not a video at all.\r\n")), WaitBox(pid_);
+  if (scene == "folder") {  // in a short path of the prefix, for the caption
+    const fs::path folder = L"C:\\Игры\\Ролики";
+    fs::remove_all(folder), fs::create_directories(folder);
+    for (uint32_t i = 1; i <= 14; ++i)
+      two.frameCount = 300 * i,
+      WriteFile(folder / (L"сцена " + std::to_wstring(i) + L".bk2"), BikBytes(two));
+    WriteFile(folder / L"титры.bk2", BikBytes(two).substr(0, 9000)),
+        WriteFile(folder / L"readme.bik", "text");
+    Drop({folder.wstring()});
+    WaitUntil([&] {
+      return IsWindowEnabled(Item(WindowWith(pid_, folder_ids::videoList), folder_ids::saveCsvButton));
+    });
+  }
   ASSERT_TRUE(WriteFile(_wgetenv(L"VINTREL_READY"), "ready"));
   WaitUntil([] { return fs::exists(_wgetenv(L"VINTREL_RELEASE")); }, 120000);
 }

@@ -11,6 +11,7 @@
 #include <span>
 #include <tuple>
 
+#include "app/folder_layout.h"
 #include "app/main_layout.h"
 #include "dialogs/about_layout.h"
 #include "dialogs/details_layout.h"
@@ -44,7 +45,11 @@ int Overlap(const Box& a, const Box& b) {
 #define WINDOW(ns) \
 #ns, ns##_layout::Controls(), ns##_layout::kClientWidthTwips, ns##_layout::kClientHeightTwips
 const std::tuple<const char*, std::span<const ControlSpec>, int, int, int> kWindows[] = {
-    {WINDOW(main), 0}, {WINDOW(settings), 0}, {WINDOW(about), 15}, {WINDOW(details), 0}};
+    {WINDOW(main), 0},
+    {WINDOW(settings), 0},
+    {WINDOW(about), 15},
+    {WINDOW(details), 0},
+    {WINDOW(folder), 0}};
 
 TEST(ControlTables, ControlsLieInsideTheirFramesAndNeverOnEachOther) {
   for (const auto& [name, table, width, height, sharedEdge] : kWindows) {
