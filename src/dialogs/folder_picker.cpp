@@ -55,7 +55,7 @@ class ComPointer {
   Interface* pointer_ = nullptr;
 };
 
-std::wstring Failure(HRESULT result) {
+std::wstring PickerFailureText(HRESULT result) {
   return L"Не удалось открыть выбор папки.\n" +
          win::SystemErrorText(static_cast<unsigned long>(result));
 }
@@ -65,14 +65,14 @@ std::wstring Failure(HRESULT result) {
 FolderChoice AskForFolder(HWND owner) {
   const Apartment apartment;
   if (!apartment.Usable())
-    return {{}, Failure(apartment.Result())};
+    return {{}, PickerFailureText(apartment.Result())};
   const auto create =
       win::RequireSystemFunction<decltype(::CoCreateInstance)>(kCom, "CoCreateInstance");
   ComPointer<IFileOpenDialog> dialog;
   HRESULT result = create(kFileOpenDialog, nullptr, CLSCTX_INPROC_SERVER, __uuidof(IFileOpenDialog),
                           dialog.putVoid());
   if (FAILED(result))
-    return {{}, Failure(result)};
+    return {{}, PickerFailureText(result)};
   FILEOPENDIALOGOPTIONS options = 0;
   dialog->GetOptions(&options);
   dialog->SetOptions(options | FOS_PICKFOLDERS | FOS_FORCEFILESYSTEM | FOS_PATHMUSTEXIST);
@@ -87,7 +87,7 @@ FolderChoice AskForFolder(HWND owner) {
   if (SUCCEEDED(result))
     result = item->GetDisplayName(SIGDN_FILESYSPATH, &name);
   if (FAILED(result))
-    return {{}, Failure(result)};
+    return {{}, PickerFailureText(result)};
   FolderChoice choice{name, {}};
   win::SystemFunction<decltype(::CoTaskMemFree)>(kCom, "CoTaskMemFree")(name);
   return choice;
