@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "bink/bink_examine.h"
+#include "bink/report_escape.h"
 
 namespace vintrel {
 
@@ -46,13 +47,5 @@ std::string Seconds(uint64_t ms);
 // "not_bink", "truncated"...: the stable name of a kind of fault, which
 // scripts can rely on; null for none.
 const char* ProblemCode(ProblemKind kind);
-
-// A JSON string literal; control characters escaped, bytes that are not
-// UTF-8 replaced by U+FFFD.
-std::string JsonString(std::string_view utf8);
-// A CSV field: bytes that are not UTF-8 replaced by U+FFFD; "'" put before
-// a text that a spreadsheet would run as a formula; quoted when it holds a
-// comma, a quote or a line break.
-std::string CsvField(std::string_view text);
 
 }  // namespace vintrel
