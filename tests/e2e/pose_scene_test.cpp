@@ -12,20 +12,15 @@ using Pose = E2e;
 
 TEST_F(Pose, DISABLED_Scene) {
   const std::string scene = std::getenv("VINTREL_SCENE");
-  WriteIni(
-      "[main]\r\nre=1\r\npe=0\r\nce=1\r\nne=0\r\nje=1\r\nze=0\r\nke=0\r\nle=0\r\nse=0\r\n"
-      "qe=0\r\nie=0\r\nwe=1\r\nge=0\r\nee=0\r\nde=11\r\nfe=30.0\r\n");
   Start();
   BikSpec two = Clip(1500, 68210, 1280, 720, 30000, 1001, 48000);
   two.signature = "KB2", two.version = 'j', two.extraField = true, two.frameBytes = 40;
   two.keyframeEvery = 250, two.tracks.push_back({48000, kBikSixteenBit, 2048, 1});
-  if (scene == "panel")
-    Browse(AddBik(L"Ролики\\intro.bik", Clip(1500, 68210, 640, 480, 100000, 3337, 44100)));
-  if (scene == "details") {
+  if (scene == "panel" || scene == "details")
     Browse(AddBik(L"Ролики\\intro.bk2", two));
-    PostMessageW(main_, WM_COMMAND, main_ids::showDetailsCommand, 0);
-    WindowWith(pid_, details_ids::factsList);
-  }
+  if (scene == "details")
+    PostMessageW(main_, WM_COMMAND, main_ids::showDetailsCommand, 0),
+        WindowWith(pid_, details_ids::factsList);
   if (scene == "settings")
     OpenSettings();
   if (scene == "about")
