@@ -9,7 +9,6 @@
 
 #include "bink/bink_examine.h"
 #include "settings/settings_values.h"
-#include "ui/controls.h"
 #include "ui/program_icons.h"
 #include "ui/window.h"
 
