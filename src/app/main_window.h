@@ -11,7 +11,6 @@
 #include "app/folder_window.h"
 #include "bink/bink_examine.h"
 #include "settings/settings_values.h"
-#include "ui/controls.h"
 #include "ui/program_icons.h"
 #include "ui/window.h"
 

@@ -192,8 +192,7 @@ class E2e : public ::testing::Test {
     const auto* chars = data ? static_cast<const wchar_t*>(GlobalLock(data)) : nullptr;
     const std::wstring text = chars ? chars : L"";
     GlobalUnlock(data);  // nothing locked: a harmless failure
-    EmptyClipboard();
-    CloseClipboard();
+    EmptyClipboard(), CloseClipboard();
     return text;
   }
 
@@ -427,8 +426,7 @@ class E2e : public ::testing::Test {
     for (int y = 0; y < size; ++y)
       for (int x = 0; x < size; ++x)
         same += GetPixel(drawn, x, y) == GetPixel(screen.get(), at.left + x, at.top + y);
-    DeleteDC(drawn);
-    DeleteObject(bitmap);
+    DeleteDC(drawn), DeleteObject(bitmap);
     return icon && same == size * size;
   }
   // A settings or About window: a small caption only, held by the main window.

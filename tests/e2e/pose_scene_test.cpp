@@ -1,7 +1,7 @@
 // Not a test: holds the program in one scene while scripts/screenshots.sh
 // takes a README picture. Disabled, so that only that script runs it, setting VINTREL_SCENE
-// (main, panel, details, damaged, settings, about, message, folder), VINTREL_READY (written once the
-// scene is up) and VINTREL_RELEASE (the program stops when it appears).
+// (main, panel, details, damaged, settings, about, message, folder), VINTREL_READY (written once
+// the scene is up) and VINTREL_RELEASE (the program stops when it appears).
 #include <cstdlib>
 
 #include "driver.h"
@@ -14,15 +14,19 @@ using Pose = E2e;
 
 TEST_F(Pose, DISABLED_Scene) {
   const std::string scene = std::getenv("VINTREL_SCENE");
-  WriteIni(
-      "[main]\r\nre=1\r\npe=0\r\nce=1\r\nne=0\r\nje=1\r\nze=0\r\nke=0\r\nle=0\r\nse=0\r\n"
-      "qe=0\r\nie=0\r\nwe=1\r\nge=0\r\nee=0\r\nde=11\r\nfe=30.0\r\n");
   Start();
   BikSpec two = Clip(1500, 68210, 1280, 720, 30000, 1001, 48000);
   two.signature = "KB2", two.version = 'j', two.extraField = true, two.frameBytes = 40;
   two.keyframeEvery = 250, two.tracks.push_back({48000, kBikSixteenBit, 2048, 1});
+  // Where a user keeps them, not in the build's folders.
+  const fs::path folder = L"C:\\Игры\\Ролики";
+  fs::remove_all(folder), fs::create_directories(folder);
+  const auto place = [&](const wchar_t* name, const std::string& bytes) {
+    EXPECT_TRUE(WriteFile(folder / name, bytes));
+    return folder / name;
+  };
   if (scene == "panel")
-    Browse(AddBik(L"Ролики\\intro.bik", Clip(1500, 68210, 640, 480, 100000, 3337, 44100)));
+    Browse(place(L"intro.bik", BikBytes(Clip(1500, 68210, 640, 480, 100000, 3337, 44100))));
   if (scene == "details" || scene == "damaged") {
     // A cut-scene's rhythm: a large keyframe every 250 frames, the others of
     // varying sizes, and a busy stretch in the middle.
@@ -33,11 +37,7 @@ TEST_F(Pose, DISABLED_Scene) {
     std::string bytes = BikBytes(two);
     if (scene == "damaged")
       bytes.resize(bytes.size() * 2 / 3);
-    // Where a user keeps it, not in the build's folders.
-    const fs::path file = L"C:\\Ролики\\intro.bk2";
-    fs::create_directories(file.parent_path());
-    ASSERT_TRUE(WriteFile(file, bytes));
-    Browse(file);
+    Browse(place(L"intro.bk2", bytes));
     PostMessageW(main_, WM_COMMAND, main_ids::showDetailsCommand, 0);
     WindowWith(pid_, details_ids::factsList);
   }
@@ -46,10 +46,8 @@ TEST_F(Pose, DISABLED_Scene) {
   if (scene == "about")
     Open(main_ids::aboutButton, about_ids::okButton);
   if (scene == "message")
-    Browse(Add(L"readme.txt", "Not a video at all.\r\n")), WaitBox(pid_);
-  if (scene == "folder") {  // in a short path of the prefix, for the caption
-    const fs::path folder = L"C:\\Игры\\Ролики";
-    fs::remove_all(folder), fs::create_directories(folder);
+    Browse(place(L"readme.txt", "Not a video at all.\r\n")), WaitBox(pid_);
+  if (scene == "folder") {
     for (uint32_t i = 1; i <= 14; ++i)
       two.frameCount = 300 * i,
       WriteFile(folder / (L"сцена " + std::to_wstring(i) + L".bk2"), BikBytes(two));
@@ -57,7 +55,8 @@ TEST_F(Pose, DISABLED_Scene) {
         WriteFile(folder / L"readme.bik", "text");
     Drop({folder.wstring()});
     WaitUntil([&] {
-      return IsWindowEnabled(Item(WindowWith(pid_, folder_ids::videoList), folder_ids::saveCsvButton));
+      return IsWindowEnabled(
+          Item(WindowWith(pid_, folder_ids::videoList), folder_ids::saveCsvButton));
     });
   }
   ASSERT_TRUE(WriteFile(_wgetenv(L"VINTREL_READY"), "ready"));

@@ -14,8 +14,7 @@ inline constexpr uint32_t kBikGrayVideo = 0x00020000;
 inline constexpr uint16_t kBikStereo = 0x2000, kBikSixteenBit = 0x4000;
 
 struct AudioTrackSpec {
-  uint16_t sampleRate = 0;
-  uint16_t flags = 0;
+  uint16_t sampleRate = 0, flags = 0;
   uint32_t maxPacketSize = 0;
   std::optional<uint32_t> id{};  // default: the track's place, from 0
 };
