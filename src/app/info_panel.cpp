@@ -3,8 +3,10 @@
 #include "app/main_layout.h"
 #include "bink/bink_read.h"
 #include "bink/panel_text.h"
+#include "dialogs/data_rate_graph.h"
 #include "dialogs/message_box.h"
 #include "res/main_window_ids.h"
+#include "ui/controls.h"
 
 namespace vintrel {
 namespace {
@@ -19,7 +21,8 @@ void SetText(HWND window, int id, const std::wstring& text) {
 
 std::optional<BinkExamination> ShowFileInPanel(HWND window, const std::wstring& path) {
   SetText(window, main_ids::filePathBox, path);
-  BinkExamination file = ExamineBinkFile(path);
+  // The details window's graph comes from this one reading of the index.
+  BinkExamination file = ExamineBinkFile(path, DataRateGraphColumns(ui::ScreenDpi()));
   // The path stays in view so the user sees what was tried.
   if (!file.readable)
     return std::nullopt;
