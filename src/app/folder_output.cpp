@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "app/panel_menu.h"
 #include "bink/bink_report.h"
 #include "common/path_folder.h"
 #include "win/system_error.h"
@@ -94,27 +95,7 @@ std::optional<std::wstring> WriteWholeFile(const std::wstring& path, std::string
 }
 
 void CopyText(HWND owner, std::string_view utf8) {
-  std::wstring text;
-  for (const wchar_t c : win::Widen(utf8)) {
-    if (c == L'\n')
-      text += L'\r';
-    text += c;
-  }
-  if (!::OpenClipboard(owner))
-    return;
-  ::EmptyClipboard();
-  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  if (HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-    if (void* data = ::GlobalLock(memory)) {
-      std::copy_n(text.c_str(), text.size() + 1, static_cast<wchar_t*>(data));
-      ::GlobalUnlock(memory);
-      if (::SetClipboardData(CF_UNICODETEXT, memory))
-        memory = nullptr;  // the clipboard's now
-    }
-    if (memory)
-      ::GlobalFree(memory);
-  }
-  ::CloseClipboard();
+  CopyToClipboard(owner, utf8);
 }
 
 }  // namespace vintrel
