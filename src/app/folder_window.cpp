@@ -226,8 +226,7 @@ class FolderDialog final : public FolderWindow, public ui::ModelessDialog {
       return;
     const auto failure = WriteWholeFile(*path, FolderCsv(folder_, list_.Rows().InReadingOrder()));
     if (failure)
-      ShowProgramMessage(L"Не удалось записать файл " + *path + L"\n" + *failure, kErrorTitle,
-                         bigIcon_);
+      ShowMessage(L"Не удалось записать файл " + *path + L"\n" + *failure, kErrorTitle);
   }
 
   void Arrange() {

@@ -38,9 +38,8 @@ namespace vintrel {
 namespace {
 
 // A failure the user asked about, in the program's box over the window.
-void ShowFailure(const Failure& failure, HICON icon) {
-  ShowProgramMessage(FailureText(failure, win::SystemErrorText(failure.systemCode)), kErrorTitle,
-                     icon);
+void ShowFailure(const Failure& failure) {
+  ShowMessage(FailureText(failure, win::SystemErrorText(failure.systemCode)), kErrorTitle);
 }
 
 }  // namespace
@@ -134,7 +133,7 @@ std::optional<Options> MainWindow::TakeOptions() {
   if (failure && settings_file::IsValueFailure(*failure) && ini::Writable()) {
     const std::wstring offer =
         RewriteOfferText(failure->object, ini::FilePath(), FailureText(*failure));
-    if (MsgBoxWithIcon(offer, MB_YESNO | MB_ICONQUESTION, kErrorTitle, ProgramIcon()) != IDYES)
+    if (ShowMessage(offer, kErrorTitle, MB_YESNO | MB_ICONQUESTION) != IDYES)
       return std::nullopt;
     const Failure value = *failure;
     failure = settings_file::Recover();
@@ -147,7 +146,7 @@ std::optional<Options> MainWindow::TakeOptions() {
     return loaded;
   // A file edited by hand, locked, or refusing the rewrite: nothing to work
   // with, and nothing half-read may be played or stored back.
-  ShowFailure(*failure, ProgramIcon());
+  ShowFailure(*failure);
   return std::nullopt;
 }
 
@@ -221,13 +220,13 @@ void MainWindow::PlayPath(const std::wstring& file) {
   options->Save();
   SetStatus(switches);
   if (const auto failure = PlayFile(file, switches))
-    ShowFailure(*failure, ProgramIcon());
+    ShowFailure(*failure);
 }
 
 void MainWindow::EditSettings() {
   std::optional<Options> options = TakeOptions();
   if (options && !vintrel::EditSettings(hwnd(), icons_, *options))
-    ShowFailure({FailureKind::outOfMemory}, ProgramIcon());
+    ShowFailure({FailureKind::outOfMemory});
 }
 
 void MainWindow::OnCommand(int id, int code, HWND) {

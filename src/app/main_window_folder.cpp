@@ -32,13 +32,13 @@ void MainWindow::OpenFolder(const std::wstring& folder) {
                                  {when(&MainWindow::ShowFile), when(&MainWindow::PlayPath)});
   }
   if (!folder_->Open(folder))
-    ShowProgramMessage(LoadErrorText(errors::OutOfMemory()), kErrorTitle, ProgramIcon());
+    ShowMessage(LoadErrorText(errors::OutOfMemory()), kErrorTitle);
 }
 
 void MainWindow::ChooseFolder() {
   const FolderChoice choice = AskForFolder(hwnd());
   if (!choice.failure.empty())
-    ShowProgramMessage(choice.failure, kErrorTitle, ProgramIcon());
+    ShowMessage(choice.failure, kErrorTitle);
   else if (!choice.folder.empty())
     OpenFolder(choice.folder);
 }

@@ -125,14 +125,12 @@ class SettingsDialog : public ui::ModalDialog {
 
   // The association's confirmation, or what failed, over this window.
   void ShowOutcome(const AssociationOutcome& outcome, const std::wstring& confirmation) const {
-    HICON icon = icons_.program.get();
     if (!outcome.failure) {
-      ShowProgramMessage(confirmation, kAssociationTitle, icon);
+      ShowMessage(confirmation, kAssociationTitle);
       return;
     }
     const Failure& failure = *outcome.failure;
-    ShowProgramMessage(FailureText(failure, win::SystemErrorText(failure.systemCode)), kErrorTitle,
-                       icon);
+    ShowMessage(FailureText(failure, win::SystemErrorText(failure.systemCode)), kErrorTitle);
   }
 
   void UseClassicFrames() {
